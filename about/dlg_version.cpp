@@ -1,0 +1,104 @@
+#include "about/dlg_version.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "about/home_page.h"
+#include "platform/desktop_shell.h"
+#include "shell/program.h"
+#include "view/pictures/pictures.h"
+
+namespace ombrelk {
+
+namespace {
+
+Font DialogFont(float size_pt, bool underline = false) {
+  return Font{"ＭＳ Ｐゴシック", size_pt, 700, 128, false, underline};
+}
+
+}  // namespace
+
+std::int16_t RoundToInt16(double value) {
+  const double rounded = std::nearbyint(value);  // the default rounding mode: halves to even
+  const double lo = std::numeric_limits<std::int16_t>::min();
+  const double hi = std::numeric_limits<std::int16_t>::max();
+  return static_cast<std::int16_t>(std::clamp(rounded, lo, hi));
+}
+
+DlgVersion::DlgVersion(Program& app) : Form("dlgVersion"), app_(app) {
+  LayOut();
+  Activate = [this] { Form_Activate(); };
+  OKButton.Click = [this] { OKButton_Click(); };
+  for (int i = 0; i < lblSupport.Count(); ++i) {
+    lblSupport(i).Click = [this, i] { lblSupport_Click(static_cast<std::int16_t>(i)); };
+  }
+}
+
+void DlgVersion::LayOut() {
+  SetCaption("Ombrelk バージョン情報");
+  border_style = BorderStyle::FixedDialog;
+  show_icon = false;
+  client_width = 3975;
+  client_height = 825;
+  Move({0, 0, 3975 + 90, 825 + 375});
+
+  OKButton.Move({3180, 240, 675, 375});
+  OKButton.caption = "OK";
+  OKButton.font = DialogFont(9);
+  OKButton.SetTabIndex(0);
+
+  picIcon.Move({120, 120, 555, 555});
+  picIcon.picture = PictureId::AppIcon;
+  picIcon.SetTabIndex(1);
+
+  lblTitle.Move({780, 60, 2295, 255});
+  lblTitle.SetCaption("Ombrelk ver3.2");
+  lblTitle.font = DialogFont(12);
+  lblTitle.alignment = Alignment::Center;
+  lblTitle.SetTabIndex(2);
+
+  Label& credit = lblSupport(0);
+  credit.Move({780, 360, 2295, 195});
+  credit.SetCaption("開発：Trevask(トレバスク)");
+  credit.font = DialogFont(8.25F);
+  credit.alignment = Alignment::Right;
+  credit.SetForeColor(kDarkRed);
+  credit.SetTabIndex(3);
+
+  Label& link = lblSupport(1);
+  link.Move({780, 540, 2295, 255});
+  link.SetCaption("Trevaskホームページ");
+  link.font = DialogFont(9.75F, true);
+  link.alignment = Alignment::Center;
+  link.SetForeColor(kBlue);
+  link.mouse_pointer = PictureId::HandCursor;
+  link.SetTabIndex(4);
+
+  controls = {&OKButton, &picIcon, &lblTitle, &lblSupport(0), &lblSupport(1)};
+}
+
+void DlgVersion::Form_Activate() {
+  const Form& main = app_.frmMain;
+  // Whole twips in 16 bits; a window far off the origin is held at the range's ends.
+  const std::int16_t top =
+      RoundToInt16(main.Height() / 2.0 + main.Top() - Height() / 2.0);
+  std::int16_t left = RoundToInt16(main.Width() / 2.0 + main.Left() - Width() / 2.0);
+  if (left < 0) left = 0;
+  SetTop(top);
+  SetLeft(left);
+}
+
+void DlgVersion::lblSupport_Click(std::int16_t Index) {
+  if (Index == 0) return;
+  app_.sys.shell.ShellExecute(app_.frmMain.hWnd(), HomePageAddress(), kSwShowNormal);
+}
+
+void DlgVersion::OKButton_Click() {
+  SetVisible(false);
+  FrmMain& main = app_.frmMain;
+  main.SetVisible(app_.SavedVisible);
+  if (main.Visible()) main.SetFocus();
+}
+
+}  // namespace ombrelk

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/buttons.h"
+#include "platform/control_array.h"
+#include "platform/form.h"
+#include "platform/label.h"
+
+namespace ombrelk {
+
+class Program;
+
+// The about box: icon, name and version, the maker's credit and a link to the
+// maker's home page. Shown modally over the calendar window and hidden, not
+// destroyed, by its OK button.
+class DlgVersion : public Form {
+ public:
+  explicit DlgVersion(Program& app);
+
+  CommandButton OKButton{"OKButton"};
+  PictureBox picIcon{"picIcon"};
+  Label lblTitle{"lblTitle"};
+  ControlArray<Label> lblSupport{"lblSupport", 2};
+
+  void Form_Activate();
+  void lblSupport_Click(std::int16_t Index);
+  void OKButton_Click();
+
+ private:
+  void LayOut();
+  Program& app_;
+};
+
+// Rounds half to even into the 16-bit range, holding values beyond it at its ends.
+std::int16_t RoundToInt16(double value);
+
+}  // namespace ombrelk

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+
+namespace ombrelk {
+
+// Weekdays are numbered 1 = Sunday ... 7 = Saturday throughout the program.
+inline constexpr std::int16_t kSunday = 1;
+inline constexpr std::int16_t kMonday = 2;
+inline constexpr std::int16_t kSaturday = 7;
+
+// The Gregorian rule, for any 16-bit year.
+constexpr bool IsLeapYear(std::int16_t year) {
+  return !(year % 400 != 0 && (year % 100 == 0 || year % 4 != 0));
+}
+
+// 28 to 31. A month outside 1 to 12 counts as a 31-day month.
+constexpr std::int16_t DaysInMonth(std::int16_t year, std::int16_t month) {
+  switch (month) {
+    case 2:
+      return IsLeapYear(year) ? 29 : 28;
+    case 4:
+    case 6:
+    case 9:
+    case 11:
+      return 30;
+    default:
+      return 31;
+  }
+}
+
+// The weekday (1 = Sunday ... 7 = Saturday) of a valid Gregorian date.
+std::int16_t WeekdayOf(std::int16_t year, std::int16_t month, std::int16_t day);
+
+}  // namespace ombrelk

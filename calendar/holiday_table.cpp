@@ -1,0 +1,12 @@
+#include "calendar/holiday_table.h"
+
+#include <algorithm>
+
+namespace ombrelk {
+
+void LoadDefaultHolidayTable(Holidays& holidays) {
+  std::copy(kDefaultHolidayTable.begin(), kDefaultHolidayTable.end(), holidays.HolidayTable.begin());
+  holidays.HolidayCount = static_cast<std::int16_t>(kDefaultHolidayTable.size());
+}
+
+}  // namespace ombrelk

@@ -1,0 +1,76 @@
+#include "calendar/is_holiday.h"
+
+#include <cmath>
+
+#include "calendar/date_helpers.h"
+
+namespace ombrelk {
+
+namespace {
+
+constexpr int kSecondMondayFrom = 2000;
+constexpr int kSecondMondayFirstDay = 8;
+constexpr int kSecondMondayLastDay = 14;
+constexpr int kEquinoxFirstYear = 1980;
+constexpr int kEquinoxLastYear = 2099;
+constexpr double kEquinoxDrift = 0.242194;
+constexpr double kMarchBase = 20.8431;
+constexpr double kSeptemberBase = 23.2488;
+
+bool IsMovedHolidayDate(int month, int day) {
+  return (month == 1 && day == 15) || (month == 10 && day == 10);
+}
+
+bool IsEquinoxTableDate(int month, int day) {
+  return (month == 3 && day == 21) || (month == 9 && day == 23);
+}
+
+bool InEquinoxYears(int year) { return year >= kEquinoxFirstYear && year <= kEquinoxLastYear; }
+
+bool MatchesTable(const Holidays& holidays, int year, int month, int day) {
+  const int count = holidays.HolidayCount;
+  for (int k = 0; k < count; ++k) {
+    const Holiday& h = holidays.HolidayTable[static_cast<std::size_t>(k)];
+    if (h.day == day && h.month == month && (h.year == year || h.year == 0)) {
+      // These dates are decided by the computed rules instead, whichever entry matched.
+      if (year >= kSecondMondayFrom && IsMovedHolidayDate(month, day)) return false;
+      if (InEquinoxYears(year) && IsEquinoxTableDate(month, day)) return false;
+      return true;
+    }
+  }
+  return false;
+}
+
+bool IsSecondMonday(std::int16_t year, std::int16_t month, std::int16_t day) {
+  return year >= kSecondMondayFrom && (month == 1 || month == 10) &&
+         day >= kSecondMondayFirstDay && day <= kSecondMondayLastDay &&
+         WeekdayOf(year, month, day) == kMonday;
+}
+
+bool IsEquinoxDay(int year, int month, int day) {
+  if (!InEquinoxYears(year) || (month != 3 && month != 9)) return false;
+  const int n = year - kEquinoxFirstYear;  // [0, 119]
+  const int q = n / 4;                     // [0, 29]
+  const double b = month == 3 ? kMarchBase : kSeptemberBase;
+  const double t = n * kEquinoxDrift + b - q;
+  return day == static_cast<int>(std::floor(t));
+}
+
+}  // namespace
+
+bool IsHoliday(const Holidays& holidays, std::int16_t year, std::int16_t month, std::int16_t day) {
+  bool result = MatchesTable(holidays, year, month, day);
+  if (IsSecondMonday(year, month, day)) result = true;
+  if (IsEquinoxDay(year, month, day)) result = true;
+  // Substitute holiday: only the Monday after a holiday Sunday of the same month.
+  if (!result && day != 1) {
+    const auto before = static_cast<std::int16_t>(day - 1);
+    if (WeekdayOf(year, month, before) == kSunday && IsHoliday(holidays, year, month, before)) {
+      result = true;
+    }
+  }
+  return result;
+}
+
+}  // namespace ombrelk
+

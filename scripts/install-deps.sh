@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Ombrelk needs that are not there yet.
+#   install-deps.sh build   compiler, CMake, Qt 6 and the Japanese gothic font
+#   install-deps.sh test    the above, plus test and benchmark libraries and the X tools
+set -euo pipefail
+
+build_packages=(g++ make cmake qt6-base-dev fonts-ipafont-gothic)
+test_packages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb jwm xdotool wmctrl x11-utils
+               faketime imagemagick)
+
+packages=("${build_packages[@]}")
+if [[ "${1:-build}" == test ]]; then
+  packages+=("${test_packages[@]}")
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  sudo_cmd=()
+  [[ $(id -u) -ne 0 ]] && sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
+    "${missing[@]}" >/dev/null
+fi

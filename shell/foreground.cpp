@@ -1,0 +1,17 @@
+#include "shell/foreground.h"
+
+#include "shell/program.h"
+
+namespace ombrelk {
+
+void ForceForeground(Program& app, std::int32_t hwnd) {
+  WindowSystem& ws = app.sys.windows;
+  const std::int32_t foreground = ws.GetForegroundWindow();
+  const std::uint32_t their_thread = ws.GetWindowThreadProcessId(foreground);
+  const std::uint32_t our_thread = ws.GetCurrentThreadId();
+  ws.AttachThreadInput(our_thread, their_thread, true);
+  ws.SetForegroundWindow(hwnd);
+  ws.AttachThreadInput(our_thread, their_thread, false);
+}
+
+}  // namespace ombrelk

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+
+#include "about/dlg_version.h"
+#include "calendar/holiday_table.h"
+#include "calendar/today.h"
+#include "platform/services.h"
+#include "platform/tray_area.h"
+#include "view/frm_main.h"
+#include "view/month_view.h"
+
+namespace ombrelk {
+
+// One run of the calendar: the state its procedures share, its two windows and
+// the platform it runs on. Nothing of it lives outside this object, so each
+// test builds a fresh one.
+class Program {
+ public:
+  Program(Services services, std::filesystem::path settings_file);
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  Services sys;
+  std::filesystem::path settings_file;
+
+  // The weekday of the grid's first column, 1 = Sunday ... 7 = Saturday; -1 until read.
+  std::int16_t StartWeekday = -1;
+  // 1 = show the window at start-up, 0 = start in the tray; -1 until read.
+  std::int16_t ModeShow = -1;
+  // 1 = always on top, 0 = normal; -1 until read.
+  std::int16_t ModeTop = -1;
+  // 1 = the window was hidden in the tray at the last shut-down.
+  std::int16_t ModeMin = 0;
+  // True while the calendar window's load handler runs.
+  bool Loading = false;
+  Holidays holidays;
+  Today today;
+  YearMonth ViewMonth;
+  TrayIconRecord TrayIcon;
+  // Whether the start-up found a tray to live in; without one the window is never hidden.
+  bool has_tray = false;
+  // The calendar window's visibility while the version dialog is open.
+  bool SavedVisible = false;
+
+  FrmMain frmMain;
+  DlgVersion dlgVersion;
+
+  // Runs the calendar window's load handler: the whole start-up.
+  void Start() { frmMain.Form_Load(); }
+};
+
+}  // namespace ombrelk

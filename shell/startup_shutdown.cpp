@@ -1,0 +1,70 @@
+#include "calendar/today.h"
+#include "platform/desktop_shell.h"
+#include "settings/settings_file.h"
+#include "shell/program.h"
+#include "view/month_view.h"
+
+namespace ombrelk {
+
+namespace {
+
+constexpr float kMainWindowWidth = 2775;
+constexpr std::int32_t kWindows95Line = 1;
+
+// The single-instance check runs on the Windows 95 line, as it always did, and
+// on systems without Windows platform ids, where the desktop keeps one
+// calendar per user.
+bool ChecksForAnotherInstance(Runtime& runtime) {
+  const auto platform_id = runtime.GetPlatformId();
+  return !platform_id.has_value() || *platform_id == kWindows95Line;
+}
+
+}  // namespace
+
+void FrmMain::Form_Load() {
+  Runtime& runtime = app_.sys.runtime;
+  if (ChecksForAnotherInstance(runtime) && runtime.PrevInstance()) {
+    app_.sys.shell.MessageBox("起動済みです。", kMbIconExclamation, "Ombrelk");
+    runtime.EndProgram();
+    return;
+  }
+  app_.Loading = true;
+  app_.has_tray = app_.sys.tray.IsTrayAvailable();
+  LoadSettings(app_);
+  RefreshToday(app_.today, app_.sys.clock);
+  SetCaption(TodayCaption(app_.today));
+  cboWDay.SetListIndex(app_.StartWeekday - 1);  // draws the month through cboWDay_Click
+  ShowMonth(app_, 0);
+  SetWidth(kMainWindowWidth);
+  AddTrayIcon();
+  app_.Loading = false;
+}
+
+void FrmMain::Form_Unload(std::int16_t& /*Cancel*/) {
+  app_.ModeMin = Visible() ? 0 : 1;
+  SetVisible(true);
+  if (app_.has_tray) app_.sys.tray.Shell_NotifyIcon(kNimDelete, app_.TrayIcon);
+  SaveSettings(app_);
+}
+
+void FrmMain::UnloadWindow() {
+  if (unloaded_) return;
+  unloaded_ = true;
+  std::int16_t cancel = 0;
+  Form_Unload(cancel);
+  SetVisible(false);
+}
+
+void FrmMain::mnuEnd_Click() {
+  UnloadWindow();
+  app_.sys.runtime.EndProgram();
+}
+
+void FrmMain::Form_UserClose() {
+  // The version dialog may still be loaded, hidden; the program ends anyway,
+  // so it never lingers without a window and a tray icon.
+  UnloadWindow();
+  app_.sys.runtime.EndProgram();
+}
+
+}  // namespace ombrelk

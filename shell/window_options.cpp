@@ -1,0 +1,52 @@
+#include "shell/window_options.h"
+
+#include <cmath>
+
+#include "platform/window_system.h"
+#include "shell/program.h"
+
+namespace ombrelk {
+
+std::int32_t TwipsToPixels(float twips) {
+  constexpr double kTwipsPerPixel = 15.0;
+  return static_cast<std::int32_t>(std::nearbyint(twips / kTwipsPerPixel));
+}
+
+void ApplyTopMost(Program& app) {
+  std::int32_t insert_after = 0;
+  bool check = false;
+  if (app.ModeTop == 1) {
+    insert_after = kHwndTopMost;
+    check = true;
+  } else if (app.ModeTop == 0) {
+    insert_after = kHwndNoTopMost;
+    check = false;
+  } else {
+    return;
+  }
+  FrmMain& frm = app.frmMain;
+  if (!app.Loading || app.ModeShow == 1) {
+    app.sys.windows.SetWindowPos(frm.hWnd(), insert_after, TwipsToPixels(frm.Left()),
+                                 TwipsToPixels(frm.Top()), TwipsToPixels(frm.Width()),
+                                 TwipsToPixels(frm.Height()), kSwpShowWindow | kSwpNoActivate);
+    frm.SetVisible(true);  // the call showed the window
+  }
+  frm.mnuFormTop.SetChecked(check);
+}
+
+void FrmMain::mnuFormTop_Click() {
+  app_.ModeTop = mnuFormTop.Checked() ? 0 : 1;
+  ApplyTopMost(app_);
+}
+
+void FrmMain::mnuFormShow_Click() {
+  if (mnuFormShow.Checked()) {
+    mnuFormShow.SetChecked(false);
+    app_.ModeShow = 0;
+  } else {
+    mnuFormShow.SetChecked(true);
+    app_.ModeShow = 1;
+  }
+}
+
+}  // namespace ombrelk

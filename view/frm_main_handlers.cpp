@@ -1,0 +1,57 @@
+#include "about/home_page.h"
+#include "calendar/number_text.h"
+#include "platform/desktop_shell.h"
+#include "shell/program.h"
+#include "view/frm_main.h"
+#include "view/key_codes.h"
+#include "view/month_view.h"
+
+namespace ombrelk {
+
+void FrmMain::cmdSwitchMonth_Click(std::int16_t Index) {
+  // The tags are fixed ("-1", "0", "1"), so the conversion cannot fail.
+  const auto shift = TextToInt16(cmdSwitchMonth(Index).tag).value_or(0);
+  ShowMonth(app_, shift);
+}
+
+void FrmMain::cboWDay_Click() {
+  app_.StartWeekday = static_cast<std::int16_t>(cboWDay.ListIndex() + 1);
+  ShowMonth(app_, kRedrawShift);
+}
+
+void FrmMain::Form_KeyDown(std::int16_t& KeyCode, std::int16_t Shift) {
+  if (Shift != kCtrlMask) return;
+  switch (KeyCode) {
+    case kVkLeft:
+    case kVkB:
+      KeyCode = 0;
+      cmdSwitchMonth_Click(0);
+      break;
+    case kVkUp:
+    case kVkDown:
+    case kVkC:
+      KeyCode = 0;
+      cmdSwitchMonth_Click(1);
+      break;
+    case kVkRight:
+    case kVkN:
+      KeyCode = 0;
+      cmdSwitchMonth_Click(2);
+      break;
+    case kVkHome:
+      // Not swallowed: the focused control sees Home as well.
+      cmdHOME_Click();
+      break;
+    default:
+      break;
+  }
+}
+
+void FrmMain::lbl_menu_MouseDown(std::int16_t Button, std::int16_t /*Shift*/, float /*X*/,
+                                 float /*Y*/) {
+  if (Button == kRightButton) app_.sys.runtime.PopupMenu(mnuSet);
+}
+
+void FrmMain::cmdHOME_Click() { app_.sys.shell.ShellExecute(hWnd(), HomePageAddress(), kSwShowNormal); }
+
+}  // namespace ombrelk

@@ -1,0 +1,149 @@
+#include <array>
+#include <string>
+
+#include "view/day_font.h"
+#include "view/frm_main.h"
+#include "view/pictures/pictures.h"
+
+namespace ombrelk {
+
+namespace {
+
+// Twips: 15 make a pixel on a 96 dpi screen.
+constexpr float kClientWidth = 2685;
+constexpr float kClientHeight = 2235;
+constexpr float kFrameWidth = 90;    // both side borders
+constexpr float kFrameHeight = 375;  // title bar and borders
+constexpr float kDesignLeft = 75;
+constexpr float kDesignTop = 360;
+
+constexpr float kCellWidth = 375;
+constexpr float kCellHeight = 255;
+constexpr float kColumnStep = 360;
+constexpr float kRowStep = 180;
+constexpr float kGridTop = 600;
+
+constexpr std::array<const char*, 7> kHeaderLetters{"S", "M", "T", "W", "T", "F", "S"};
+constexpr std::array<const char*, 7> kDesignDayTexts{"Sun", "Mon", "Tue", "Wed",
+                                                     "Thr", "Fri", "Sat"};
+constexpr std::array<const char*, 7> kWeekdayEntries{
+    "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+
+// Sunday's column dark red, Saturday's blue, as designed before the first month is drawn.
+Colour DesignColumnColour(int column) {
+  if (column == 0) return kDarkRed;
+  if (column == 6) return kBlue;
+  return kBlack;
+}
+
+void SetUpTextLabel(Label& label, Rect r, Alignment alignment) {
+  label.Move(r);
+  label.alignment = alignment;
+  label.font = DayFont();
+}
+
+void SetUpButton(PictureButton& b, float left, const char* tip, PictureId up, PictureId down) {
+  b.Move({left, 1800, 375, 375});
+  b.SetToolTipText(tip);
+  b.picture = up;
+  b.down_picture = down;
+}
+
+}  // namespace
+
+void FrmMain::LayOut() {
+  SetCaption("Ombrelk");
+  client_width = kClientWidth;
+  client_height = kClientHeight;
+  Move({kDesignLeft, kDesignTop, kClientWidth + kFrameWidth, kClientHeight + kFrameHeight});
+  border_style = BorderStyle::FixedSingle;
+  min_button = true;
+  max_button = false;
+  key_preview = true;
+  icon = PictureId::AppIcon;
+
+  cboWDay.Move({60, 1860, 1035, 300});
+  cboWDay.entries.assign(kWeekdayEntries.begin(), kWeekdayEntries.end());
+  cboWDay.SetToolTipText("はじまりの曜日");
+  cboWDay.SetTabIndex(0);
+
+  SetUpButton(cmdHOME, 2220, "Trevask HomePageへ", PictureId::Home, PictureId::HomeDown);
+  cmdHOME.SetTabIndex(4);
+  SetUpButton(cmdSwitchMonth(2), 1860, "翌月", PictureId::NextMonth, PictureId::NextMonthDown);
+  SetUpButton(cmdSwitchMonth(1), 1500, "今月", PictureId::ThisMonth, PictureId::ThisMonthDown);
+  SetUpButton(cmdSwitchMonth(0), 1140, "前月", PictureId::PrevMonth, PictureId::PrevMonthDown);
+  cmdSwitchMonth(0).tag = "-1";
+  cmdSwitchMonth(1).tag = "0";
+  cmdSwitchMonth(2).tag = "1";
+  for (int i = 0; i < 3; ++i) cmdSwitchMonth(i).SetTabIndex(1 + i);
+
+  lbl_menu.Move({30, 30, 2650, 2200});
+  lbl_menu.transparent = true;
+
+  Line1(0).x1 = 0, Line1(0).y1 = 540, Line1(0).x2 = 2700, Line1(0).y2 = 540;
+  Line1(1).x1 = 0, Line1(1).y1 = 300, Line1(1).x2 = 2700, Line1(1).y2 = 300;
+
+  for (int i = 0; i < lblDay.Count(); ++i) {
+    const int row = i / 7;
+    const int column = i % 7;
+    Label& cell = lblDay(i);
+    SetUpTextLabel(cell, {kColumnStep * column, kGridTop + kRowStep * row, kCellWidth, kCellHeight},
+                   Alignment::Right);
+    cell.SetCaption(kDesignDayTexts[static_cast<std::size_t>(column)]);
+    cell.SetForeColor(DesignColumnColour(column));
+  }
+  for (int i = 0; i < lblWeekDay.Count(); ++i) {
+    Label& letter = lblWeekDay(i);
+    SetUpTextLabel(letter, {120.0F + kColumnStep * i, 360, kCellWidth, kCellHeight},
+                   Alignment::Center);
+    letter.SetCaption(kHeaderLetters[static_cast<std::size_t>(i)]);
+    letter.SetForeColor(DesignColumnColour(i));
+  }
+  SetUpTextLabel(lblYM, {60, 60, 2535, 255}, Alignment::Center);
+  lblYM.SetCaption("M");
+
+  // Stacking order, top first. Where day cells overlap, the higher index lies
+  // above, so each cell's right-aligned number stays visible.
+  controls = {&cboWDay, &cmdHOME, &cmdSwitchMonth(2), &cmdSwitchMonth(1), &cmdSwitchMonth(0),
+              &lbl_menu, &Line1(1)};
+  for (int i = 41; i >= 7; --i) controls.push_back(&lblDay(i));
+  controls.push_back(&Line1(0));
+  for (int i = 6; i >= 0; --i) controls.push_back(&lblDay(i));
+  for (int i = 6; i >= 0; --i) controls.push_back(&lblWeekDay(i));
+  controls.push_back(&lblYM);
+
+  mnuSet.items = {&mnuFormShow, &mnuFormTop};
+  mnuTray.items = {&mnuDisp, &mnuEnd, &mnuSep, &mnuVersion};
+  mnuSet.SetVisible(false);
+  mnuTray.SetVisible(false);
+  menus = {&mnuSet, &mnuTray};
+}
+
+void FrmMain::ConnectHandlers() {
+  for (int i = 0; i < cmdSwitchMonth.Count(); ++i) {
+    cmdSwitchMonth(i).Click = [this, i] { cmdSwitchMonth_Click(static_cast<std::int16_t>(i)); };
+  }
+  cboWDay.Click = [this] { cboWDay_Click(); };
+  KeyDown = [this](std::int16_t& key_code, std::int16_t shift) { Form_KeyDown(key_code, shift); };
+  lbl_menu.MouseDown = [this](std::int16_t b, std::int16_t s, float x, float y) {
+    lbl_menu_MouseDown(b, s, x, y);
+  };
+  cmdHOME.Click = [this] { cmdHOME_Click(); };
+  MouseMove = [this](std::int16_t b, std::int16_t s, float x, float y) {
+    Form_MouseMove(b, s, x, y);
+  };
+  Resize = [this] { Form_Resize(); };
+  UserClose = [this] { Form_UserClose(); };
+  mnuEnd.Click = [this] { mnuEnd_Click(); };
+  mnuDisp.Click = [this] { mnuDisp_Click(); };
+  mnuFormTop.Click = [this] { mnuFormTop_Click(); };
+  mnuFormShow.Click = [this] { mnuFormShow_Click(); };
+  mnuVersion.Click = [this] { mnuVersion_Click(); };
+}
+
+FrmMain::FrmMain(Program& app) : Form("frmMain"), app_(app) {
+  LayOut();
+  ConnectHandlers();
+}
+
+}  // namespace ombrelk

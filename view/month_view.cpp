@@ -1,0 +1,95 @@
+#include "view/month_view.h"
+
+#include <array>
+
+#include "calendar/date_helpers.h"
+#include "calendar/is_holiday.h"
+#include "calendar/number_text.h"
+#include "shell/program.h"
+
+namespace ombrelk {
+
+namespace {
+
+constexpr std::array<const char*, 7> kWeekdayLetters{"S", "M", "T", "W", "T", "F", "S"};
+
+// Step 4 of drawing: which month to show.
+YearMonth NextViewMonth(const Program& app, std::int16_t shift) {
+  const auto& today = app.today.TodayDate;
+  const YearMonth current{static_cast<std::int16_t>(static_cast<int>(today.year())),
+                          static_cast<std::int16_t>(static_cast<unsigned>(today.month()))};
+  YearMonth view = app.ViewMonth;
+  if (shift == 0) return current;
+  if (shift == kRedrawShift) return (view.year == 0 && view.month == 0) ? current : view;
+  int year = view.year;
+  int month = view.month + shift;
+  if (month >= 13) {
+    year += 1;
+    month -= 12;
+  } else if (month <= 0) {
+    year -= 1;
+    month += 12;
+  }
+  // The weekday rules hold for years 1 to 9999; a step past either end keeps the month shown.
+  if (year < kFirstViewYear || year > kLastViewYear) return view;
+  return {static_cast<std::int16_t>(year), static_cast<std::int16_t>(month)};
+}
+
+void ShowWeekdayHeader(FrmMain& frm, std::int16_t start_weekday) {
+  int w = start_weekday - 1;
+  for (int c = 0; c < 7; ++c) {
+    Label& letter = frm.lblWeekDay(c);
+    letter.SetCaption(kWeekdayLetters[static_cast<std::size_t>(w)]);
+    letter.SetForeColor(w == 0 ? kDarkRed : w == 6 ? kBlue : kBlack);
+    w = (w + 1) % 7;
+  }
+}
+
+}  // namespace
+
+void ClearDayCells(FrmMain& frm) {
+  for (int i = 0; i < frm.lblDay.Count(); ++i) frm.lblDay(i).SetCaption("");
+}
+
+void PaintDayCell(Program& app, Label& cell, std::int16_t year, std::int16_t month,
+                  std::int16_t day, std::int16_t weekday) {
+  cell.SetCaption(DecimalText(day));
+  const auto& today = app.today.TodayDate;
+  Colour colour = kBlack;
+  if (year == static_cast<int>(today.year()) &&
+      month == static_cast<int>(static_cast<unsigned>(today.month())) &&
+      day == static_cast<int>(static_cast<unsigned>(today.day()))) {
+    colour = kYellow;
+  } else if (IsHoliday(app.holidays, year, month, day) || weekday == kSunday) {
+    colour = kDarkRed;
+  } else if (weekday == kSaturday) {
+    colour = kBlue;
+  }
+  cell.SetForeColor(colour);
+}
+
+void ShowMonth(Program& app, std::int16_t shift) {
+  FrmMain& frm = app.frmMain;
+  RefreshToday(app.today, app.sys.clock);
+  frm.SetCaption(TodayCaption(app.today));
+  ClearDayCells(frm);
+  app.ViewMonth = NextViewMonth(app, shift);
+  const std::int16_t year = app.ViewMonth.year;
+  const std::int16_t month = app.ViewMonth.month;
+  frm.lblYM.SetCaption(DecimalText(year) + "/" + ZeroPadded(month, 2));
+  ShowWeekdayHeader(frm, app.StartWeekday);
+
+  const std::int16_t n = DaysInMonth(year, month);
+  std::array<std::int16_t, 32> weekdays{};
+  for (std::int16_t d = 1; d <= n; ++d) weekdays[static_cast<std::size_t>(d)] = WeekdayOf(year, month, d);
+
+  // Day 1 goes into the column of its weekday; the cells before it stay empty.
+  int k = (weekdays[1] - app.StartWeekday + 7) % 7;
+  PaintDayCell(app, frm.lblDay(k), year, month, 1, weekdays[1]);
+  ++k;
+  for (std::int16_t d = 2; d <= n && k <= 41; ++d, ++k) {
+    PaintDayCell(app, frm.lblDay(k), year, month, d, weekdays[static_cast<std::size_t>(d)]);
+  }
+}
+
+}  // namespace ombrelk

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+
+namespace ombrelk {
+
+class Program;
+class Label;
+class FrmMain;
+
+// The month on display; (0, 0) until the first month is shown.
+struct YearMonth {
+  std::int16_t year = 0;
+  std::int16_t month = 0;
+  friend bool operator==(const YearMonth&, const YearMonth&) = default;
+};
+
+// The shift that redraws the month on display (the current one at first).
+inline constexpr std::int16_t kRedrawShift = 314;
+
+// The years the date functions handle; stepping past either end keeps the month.
+inline constexpr int kFirstViewYear = 1;
+inline constexpr int kLastViewYear = 9999;
+
+// Draws a month: 0 the current one, 314 the one on display, any other value
+// the one on display moved by that many months.
+void ShowMonth(Program& app, std::int16_t shift);
+void ClearDayCells(FrmMain& frm);
+void PaintDayCell(Program& app, Label& cell, std::int16_t year, std::int16_t month,
+                  std::int16_t day, std::int16_t weekday);
+
+}  // namespace ombrelk
