@@ -84,17 +84,17 @@ void FrmMain::LayOut() {
   Line1(1).x1 = 0, Line1(1).y1 = 300, Line1(1).x2 = 2700, Line1(1).y2 = 300;
 
   for (int i = 0; i < lblDay.Count(); ++i) {
-    const int row = i / 7;
+    const auto row = static_cast<float>(i / 7);
     const int column = i % 7;
     Label& cell = lblDay(i);
-    SetUpTextLabel(cell, {kColumnStep * column, kGridTop + kRowStep * row, kCellWidth, kCellHeight},
+    SetUpTextLabel(cell, {kColumnStep * static_cast<float>(column), kGridTop + kRowStep * row, kCellWidth, kCellHeight},
                    Alignment::Right);
     cell.SetCaption(kDesignDayTexts[static_cast<std::size_t>(column)]);
     cell.SetForeColor(DesignColumnColour(column));
   }
   for (int i = 0; i < lblWeekDay.Count(); ++i) {
     Label& letter = lblWeekDay(i);
-    SetUpTextLabel(letter, {120.0F + kColumnStep * i, 360, kCellWidth, kCellHeight},
+    SetUpTextLabel(letter, {120.0F + kColumnStep * static_cast<float>(i), 360, kCellWidth, kCellHeight},
                    Alignment::Center);
     letter.SetCaption(kHeaderLetters[static_cast<std::size_t>(i)]);
     letter.SetForeColor(DesignColumnColour(i));

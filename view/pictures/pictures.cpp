@@ -1,5 +1,7 @@
 #include "view/pictures/pictures.h"
 
+#include <array>
+
 // The pictures are XPM images kept as C string arrays. Buttons are 20 x 20 on
 // the light grey (#C0C0C0) of a button face; each "down" variant is the same
 // shape as a flat yellow silhouette, shown while the button is held. The icon
@@ -10,7 +12,7 @@ namespace ombrelk {
 // Pixel rows are kept one per line so the pictures stay readable in the source.
 // clang-format off
 // Application icon: a calendar sheet.
-static const char* const app_icon_xpm[] = {
+constexpr auto app_icon_xpm = std::to_array<const char*>({
     "32 32 8 1",
     "  c None",
     "# c #000000",
@@ -52,10 +54,10 @@ static const char* const app_icon_xpm[] = {
     "  #wwwwwwwwwwwwwwwwwwwwwwwwww#g ",
     "  ############################g ",
     "    ggggggggggggggggggggggggggg "
-};
+});
 
 // Previous month: blue triangle pointing left.
-static const char* const prev_month_xpm[] = {
+constexpr auto prev_month_xpm = std::to_array<const char*>({
     "20 20 6 1",
     ". c #C0C0C0",
     "o c #000080",
@@ -83,10 +85,10 @@ static const char* const prev_month_xpm[] = {
     "....................",
     "....................",
     "...................."
-};
+});
 
 // Previous month, pressed.
-static const char* const prev_month_down_xpm[] = {
+constexpr auto prev_month_down_xpm = std::to_array<const char*>({
     "20 20 2 1",
     ". c #C0C0C0",
     "y c #FFFF00",
@@ -110,10 +112,10 @@ static const char* const prev_month_down_xpm[] = {
     "....................",
     "....................",
     "...................."
-};
+});
 
 // This month: blue disc.
-static const char* const this_month_xpm[] = {
+constexpr auto this_month_xpm = std::to_array<const char*>({
     "20 20 6 1",
     ". c #C0C0C0",
     "o c #000080",
@@ -141,10 +143,10 @@ static const char* const this_month_xpm[] = {
     "....................",
     "....................",
     "...................."
-};
+});
 
 // This month, pressed.
-static const char* const this_month_down_xpm[] = {
+constexpr auto this_month_down_xpm = std::to_array<const char*>({
     "20 20 2 1",
     ". c #C0C0C0",
     "y c #FFFF00",
@@ -168,10 +170,10 @@ static const char* const this_month_down_xpm[] = {
     "....................",
     "....................",
     "...................."
-};
+});
 
 // Next month: blue triangle pointing right.
-static const char* const next_month_xpm[] = {
+constexpr auto next_month_xpm = std::to_array<const char*>({
     "20 20 6 1",
     ". c #C0C0C0",
     "o c #000080",
@@ -199,10 +201,10 @@ static const char* const next_month_xpm[] = {
     "....................",
     "....................",
     "...................."
-};
+});
 
 // Next month, pressed.
-static const char* const next_month_down_xpm[] = {
+constexpr auto next_month_down_xpm = std::to_array<const char*>({
     "20 20 2 1",
     ". c #C0C0C0",
     "y c #FFFF00",
@@ -226,10 +228,10 @@ static const char* const next_month_down_xpm[] = {
     "....................",
     "....................",
     "...................."
-};
+});
 
 // Home: a house with a red roof, white walls, brown door and a window.
-static const char* const home_xpm[] = {
+constexpr auto home_xpm = std::to_array<const char*>({
     "20 20 10 1",
     ". c #C0C0C0",
     "k c #202020",
@@ -261,10 +263,10 @@ static const char* const home_xpm[] = {
     "...kkkkkkkkkkkkkk...",
     "....................",
     "...................."
-};
+});
 
 // Home, pressed.
-static const char* const home_down_xpm[] = {
+constexpr auto home_down_xpm = std::to_array<const char*>({
     "20 20 2 1",
     ". c #C0C0C0",
     "y c #FFFF00",
@@ -288,10 +290,10 @@ static const char* const home_down_xpm[] = {
     "...yyyyyyyyyyyyyy...",
     "....................",
     "...................."
-};
+});
 
 // Hand cursor: index finger up, hot spot (12, 1) at the finger tip.
-static const char* const hand_cursor_xpm[] = {
+constexpr auto hand_cursor_xpm = std::to_array<const char*>({
     "32 32 3 1 12 1",
     ". c None",
     "# c #000000",
@@ -328,7 +330,7 @@ static const char* const hand_cursor_xpm[] = {
     "................................",
     "................................",
     "................................"
-};
+});
 // clang-format on
 
 std::span<const char* const> PictureXpm(PictureId id) {
