@@ -1,5 +1,6 @@
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "view/day_font.h"
 #include "view/frm_main.h"
@@ -26,6 +27,7 @@ constexpr float kGridTop = 600;
 constexpr std::array<const char*, 7> kHeaderLetters{"S", "M", "T", "W", "T", "F", "S"};
 constexpr std::array<const char*, 7> kDesignDayTexts{"Sun", "Mon", "Tue", "Wed",
                                                      "Thr", "Fri", "Sat"};
+constexpr std::array<std::string_view, 3> kMonthButtonTags{"-1", "0", "1"};
 constexpr std::array<const char*, 7> kWeekdayEntries{
     "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
 
@@ -72,10 +74,11 @@ void FrmMain::LayOut() {
   SetUpButton(cmdSwitchMonth(2), 1860, "翌月", PictureId::NextMonth, PictureId::NextMonthDown);
   SetUpButton(cmdSwitchMonth(1), 1500, "今月", PictureId::ThisMonth, PictureId::ThisMonthDown);
   SetUpButton(cmdSwitchMonth(0), 1140, "前月", PictureId::PrevMonth, PictureId::PrevMonthDown);
-  cmdSwitchMonth(0).tag = "-1";
-  cmdSwitchMonth(1).tag = "0";
-  cmdSwitchMonth(2).tag = "1";
-  for (int i = 0; i < 3; ++i) cmdSwitchMonth(i).SetTabIndex(1 + i);
+  // Each month button's tag is the month shift it asks for.
+  for (int i = 0; i < 3; ++i) {
+    cmdSwitchMonth(i).tag = kMonthButtonTags[static_cast<std::size_t>(i)];
+    cmdSwitchMonth(i).SetTabIndex(1 + i);
+  }
 
   lbl_menu.Move({30, 30, 2650, 2200});
   lbl_menu.transparent = true;

@@ -1,0 +1,218 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "about/home_page.h"
+#include "day_grid.h"
+#include "headless_run.h"
+#include "view/key_codes.h"
+#include "view/month_view.h"
+
+namespace ombrelk {
+namespace {
+
+using namespace std::chrono;
+using testing::DayCaptions;
+using testing::ExpectedDayCaptions;
+
+constexpr std::int16_t kNone = 0;
+constexpr std::int16_t kCtrl = kCtrlMask;
+
+// A key press as the backend delivers it; returns what is left of KeyCode.
+std::int16_t Press(Program& p, std::int16_t key, std::int16_t shift) {
+  std::int16_t code = key;
+  p.frmMain.KeyDown(code, shift);
+  return code;
+}
+
+YearMonth YM(int year, int month) {
+  return {static_cast<std::int16_t>(year), static_cast<std::int16_t>(month)};
+}
+
+std::string HomeCall() {
+  return "ShellExecute(0x1001, " + HomePageAddress() + ", " + std::to_string(kSwShowNormal) + ")";
+}
+
+TEST(FormKeyDown, CtrlShortcutsSwitchTheMonthAndSwallowTheKey) {
+  const struct {
+    std::int16_t key, shift;
+    YearMonth shown;
+    std::int16_t key_left;
+  } rows[] = {
+      {kVkLeft, kCtrl, YM(2000, 6), 0},
+      {kVkB, kCtrl, YM(2000, 6), 0},
+      {kVkUp, kCtrl, YM(2000, 5), 0},
+      {kVkDown, kCtrl, YM(2000, 5), 0},
+      {kVkC, kCtrl, YM(2000, 5), 0},
+      {kVkRight, kCtrl, YM(2000, 8), 0},
+      {kVkN, kCtrl, YM(2000, 8), 0},
+      // Any other modifiers, or another key, leave everything alone.
+      {kVkLeft, kCtrl | kShiftMask, YM(2000, 7), kVkLeft},
+      {kVkLeft, kAltMask, YM(2000, 7), kVkLeft},
+      {kVkLeft, kCtrl | kAltMask, YM(2000, 7), kVkLeft},
+      {kVkLeft, kNone, YM(2000, 7), kVkLeft},
+      {kVkRight, kShiftMask, YM(2000, 7), kVkRight},
+      {kVkN, kNone, YM(2000, 7), kVkN},
+      {kVkHome, kNone, YM(2000, 7), kVkHome},
+      {kVkHome, kCtrl | kShiftMask, YM(2000, 7), kVkHome},
+      {65 /* A */, kCtrl, YM(2000, 7), 65},
+  };
+  testing::HeadlessRun run;
+  Program& p = run.Start();
+  p.frmMain.cboWDay.SetListIndex(3);  // Wednesday first
+  for (const auto& r : rows) {
+    p.ViewMonth = YM(2000, 7);
+    ShowMonth(p, kRedrawShift);
+    const auto calls_before = run.platform.calls.size();
+
+    EXPECT_EQ(Press(p, r.key, r.shift), r.key_left) << r.key << " with " << r.shift;
+    EXPECT_EQ(p.ViewMonth, r.shown) << r.key << " with " << r.shift;
+    EXPECT_EQ(DayCaptions(p.frmMain), ExpectedDayCaptions(r.shown.year, r.shown.month, 4));
+    EXPECT_EQ(p.frmMain.cboWDay.ListIndex(), 3);
+    EXPECT_EQ(p.StartWeekday, 4);
+    EXPECT_EQ(run.platform.calls.size(), calls_before);
+  }
+}
+
+TEST(FormKeyDown, CtrlHomeOpensTheHomePageAndPassesTheKeyOn) {
+  testing::HeadlessRun run;
+  Program& p = run.Start();
+  run.platform.calls.clear();
+  EXPECT_EQ(Press(p, kVkHome, kCtrl), kVkHome);
+  EXPECT_EQ(run.platform.calls, std::vector<std::string>{HomeCall()});
+  EXPECT_EQ(p.ViewMonth, YM(2000, 5));
+
+  run.platform.calls.clear();
+  p.frmMain.cmdHOME.Click();
+  EXPECT_EQ(run.platform.calls, std::vector<std::string>{HomeCall()});
+}
+
+TEST(CmdSwitchMonth, ButtonsStepByTheirTags) {
+  testing::HeadlessRun run;
+  Program& p = run.Start();
+  auto& buttons = p.frmMain.cmdSwitchMonth;
+  buttons(2).Click();
+  buttons(2).Click();
+  EXPECT_EQ(p.ViewMonth, YM(2000, 7));
+  buttons(1).Click();  // two months on, then back to this month
+  EXPECT_EQ(p.ViewMonth, YM(2000, 5));
+  EXPECT_EQ(DayCaptions(p.frmMain), ExpectedDayCaptions(2000, 5, 1));
+  buttons(0).Click();
+  EXPECT_EQ(p.ViewMonth, YM(2000, 4));
+  EXPECT_EQ(p.frmMain.lblYM.Caption(), "2000/04");
+}
+
+TEST(CboWDay, ChoosingMondayRedrawsTheShownMonthWithMondayFirst) {
+  testing::HeadlessRun run;
+  Program& p = run.Start();
+  Press(p, kVkRight, kCtrl);
+  Press(p, kVkRight, kCtrl);
+  ASSERT_EQ(p.ViewMonth, YM(2000, 7));
+
+  p.frmMain.cboWDay.SetListIndex(1);  // "Monday"
+  EXPECT_EQ(p.StartWeekday, 2);
+  EXPECT_EQ(p.ViewMonth, YM(2000, 7));
+  EXPECT_EQ(p.frmMain.lblWeekDay(0).Caption(), "M");
+  EXPECT_EQ(p.frmMain.lblWeekDay(6).ForeColor(), kDarkRed);
+  EXPECT_EQ(p.frmMain.lblDay(5).Caption(), "1");  // 1 July 2000, a Saturday
+  EXPECT_EQ(DayCaptions(p.frmMain), ExpectedDayCaptions(2000, 7, 2));
+
+  p.frmMain.cboWDay.SetListIndex(6);  // "Saturday"
+  EXPECT_EQ(p.StartWeekday, 7);
+  EXPECT_EQ(p.frmMain.lblDay(0).Caption(), "1");
+}
+
+TEST(LblMenu, RightButtonOpensTheSettingsMenu) {
+  const struct {
+    std::int16_t button, shift;
+    bool opens;
+  } rows[] = {
+      {kRightButton, kNone, true},
+      {kRightButton, kCtrl, true},
+      {kLeftButton, kNone, false},
+      {4 /* middle */, kNone, false},
+  };
+  for (const auto& r : rows) {
+    testing::HeadlessRun run;
+    Program& p = run.Start();
+    run.platform.calls.clear();
+    p.frmMain.lbl_menu.MouseDown(r.button, r.shift, 1200.0F, 900.0F);
+    EXPECT_EQ(run.platform.calls,
+              r.opens ? std::vector<std::string>{"PopupMenu(mnuSet)"} : std::vector<std::string>{})
+        << "button " << r.button;
+  }
+}
+
+// Records each caption change in order, as a backend would repaint it.
+class CaptionLog {
+ public:
+  void Watch(Form& form) {
+    Add(form, [&form] { return form.Caption(); });
+  }
+  void Watch(Label& label, std::function<std::string()> note = {}) {
+    Add(label, [&label, note] { return label.Caption() + (note ? note() : ""); });
+  }
+  std::vector<std::string> lines;
+
+ private:
+  class Peer : public ControlPeer {
+   public:
+    Peer(std::vector<std::string>& lines, std::string name, std::function<std::string()> read)
+        : lines_(lines), name_(std::move(name)), read_(std::move(read)) {}
+    void PropertyChanged(Property what) override {
+      if (what == Property::Caption) lines_.push_back(name_ + "=" + read_());
+    }
+
+   private:
+    std::vector<std::string>& lines_;
+    std::string name_;
+    std::function<std::string()> read_;
+  };
+  void Add(Control& c, std::function<std::string()> read) {
+    const std::string name =
+        c.Index() < 0 ? c.Name() : c.Name() + "(" + std::to_string(c.Index()) + ")";
+    peers_.push_back(std::make_unique<Peer>(lines, name, std::move(read)));
+    c.AttachPeer(peers_.back().get());
+  }
+  std::vector<std::unique_ptr<Peer>> peers_;
+};
+
+// One event from end to end: Ctrl+Right on the last day of the year.
+TEST(FormKeyDown, CtrlRightFromDecemberWalkThrough) {
+  CaptionLog log;  // outlives the window it watches
+  testing::HeadlessRun run{2000y / 12 / 30};
+  Program& p = run.Start();
+  ASSERT_EQ(p.frmMain.lblYM.Caption(), "2000/12");  // 1 December 2000 is a Friday: cells 5 to 35
+  run.platform.today = 2000y / 12 / 31;             // midnight has passed since
+
+  FrmMain& frm = p.frmMain;
+  log.Watch(frm);
+  log.Watch(frm.lblYM, [&frm] {
+    int filled = 0;
+    for (int i = 0; i < 42; ++i) filled += frm.lblDay(i).Caption().empty() ? 0 : 1;
+    return " filled=" + std::to_string(filled);
+  });
+  for (int i = 0; i < 42; ++i) log.Watch(frm.lblDay(i));
+
+  EXPECT_EQ(Press(p, kVkRight, kCtrl), 0);
+
+  std::vector<std::string> expected{"frmMain=2000/12/31"};
+  for (int i = 5; i <= 35; ++i) expected.push_back("lblDay(" + std::to_string(i) + ")=");
+  expected.push_back("lblYM=2001/01 filled=0");
+  for (int d = 1; d <= 31; ++d) {  // 1 January 2001 is a Monday: cells 1 to 31
+    expected.push_back("lblDay(" + std::to_string(d) + ")=" + std::to_string(d));
+  }
+  EXPECT_EQ(log.lines, expected);
+  EXPECT_EQ(p.ViewMonth, YM(2001, 1));
+  EXPECT_EQ(frm.lblDay(1).ForeColor(), kDarkRed);  // New Year's Day
+  EXPECT_EQ(frm.lblDay(8).ForeColor(), kDarkRed);  // second Monday
+  EXPECT_EQ(frm.lblDay(6).ForeColor(), kBlue);
+  EXPECT_EQ(frm.lblDay(3).ForeColor(), kBlack);
+}
+
+}  // namespace
+}  // namespace ombrelk
