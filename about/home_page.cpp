@@ -6,6 +6,8 @@
 
 namespace ombrelk {
 
-std::string HomePageAddress() { return OMBRELK_HOME_PAGE; }
+std::string HomePageAddress() {
+  return OMBRELK_HOME_PAGE;
+}
 
 }  // namespace ombrelk

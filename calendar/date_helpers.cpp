@@ -5,10 +5,11 @@
 namespace ombrelk {
 
 std::int16_t WeekdayOf(std::int16_t year, std::int16_t month, std::int16_t day) {
-  using namespace std::chrono;
-  const sys_days date{std::chrono::year{year} / static_cast<unsigned>(month) /
-                      static_cast<unsigned>(day)};
-  return static_cast<std::int16_t>(weekday{date}.c_encoding() + 1);  // c_encoding: 0 = Sunday
+  const std::chrono::sys_days date{std::chrono::year{year} /
+                                   std::chrono::month{static_cast<unsigned>(month)} /
+                                   std::chrono::day{static_cast<unsigned>(day)}};
+  // c_encoding counts from 0 = Sunday.
+  return static_cast<std::int16_t>(std::chrono::weekday{date}.c_encoding() + 1);
 }
 
 }  // namespace ombrelk

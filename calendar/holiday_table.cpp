@@ -5,7 +5,8 @@
 namespace ombrelk {
 
 void LoadDefaultHolidayTable(Holidays& holidays) {
-  std::copy(kDefaultHolidayTable.begin(), kDefaultHolidayTable.end(), holidays.HolidayTable.begin());
+  std::copy(kDefaultHolidayTable.begin(), kDefaultHolidayTable.end(),
+            holidays.HolidayTable.begin());
   holidays.HolidayCount = static_cast<std::int16_t>(kDefaultHolidayTable.size());
 }
 

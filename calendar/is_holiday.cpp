@@ -25,7 +25,9 @@ bool IsEquinoxTableDate(int month, int day) {
   return (month == 3 && day == 21) || (month == 9 && day == 23);
 }
 
-bool InEquinoxYears(int year) { return year >= kEquinoxFirstYear && year <= kEquinoxLastYear; }
+bool InEquinoxYears(int year) {
+  return year >= kEquinoxFirstYear && year <= kEquinoxLastYear;
+}
 
 bool MatchesTable(const Holidays& holidays, int year, int month, int day) {
   const int count = holidays.HolidayCount;
@@ -42,9 +44,8 @@ bool MatchesTable(const Holidays& holidays, int year, int month, int day) {
 }
 
 bool IsSecondMonday(std::int16_t year, std::int16_t month, std::int16_t day) {
-  return year >= kSecondMondayFrom && (month == 1 || month == 10) &&
-         day >= kSecondMondayFirstDay && day <= kSecondMondayLastDay &&
-         WeekdayOf(year, month, day) == kMonday;
+  return year >= kSecondMondayFrom && (month == 1 || month == 10) && day >= kSecondMondayFirstDay &&
+         day <= kSecondMondayLastDay && WeekdayOf(year, month, day) == kMonday;
 }
 
 bool IsEquinoxDay(int year, int month, int day) {
@@ -73,4 +74,3 @@ bool IsHoliday(const Holidays& holidays, std::int16_t year, std::int16_t month, 
 }
 
 }  // namespace ombrelk
-

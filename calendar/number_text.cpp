@@ -38,7 +38,7 @@ std::optional<T> ParseWhole(std::string_view text) {
 std::string DecimalText(int value) {
   std::array<char, 16> buf{};
   auto [ptr, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value);
-  return std::string(buf.data(), ptr);
+  return {buf.data(), ptr};
 }
 
 std::string ZeroPadded(int value, int width) {
@@ -67,7 +67,7 @@ std::optional<float> TextToSingle(std::string_view text) {
 std::string SingleText(float value) {
   std::array<char, 32> buf{};
   auto [ptr, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value);
-  return std::string(buf.data(), ptr);
+  return {buf.data(), ptr};
 }
 
 }  // namespace ombrelk

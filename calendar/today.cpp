@@ -7,7 +7,8 @@ namespace ombrelk {
 void RefreshToday(Today& today, const Clock& clock) {
   today.TodayDate = clock.Today();
   today.TodayYear = ZeroPadded(static_cast<int>(today.TodayDate.year()), 4);
-  today.TodayMonth = ZeroPadded(static_cast<int>(static_cast<unsigned>(today.TodayDate.month())), 2);
+  today.TodayMonth =
+      ZeroPadded(static_cast<int>(static_cast<unsigned>(today.TodayDate.month())), 2);
   today.TodayDay = ZeroPadded(static_cast<int>(static_cast<unsigned>(today.TodayDate.day())), 2);
 }
 

@@ -45,9 +45,15 @@ inline constexpr Colour kDarkRed = 0x0000C0;
 inline constexpr Colour kBlue = 0xFF0000;
 inline constexpr Colour kYellow = 0x00FFFF;
 
-constexpr int ColourRed(Colour c) { return static_cast<int>(c & 0xFF); }
-constexpr int ColourGreen(Colour c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int ColourBlue(Colour c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int ColourRed(Colour c) {
+  return static_cast<int>(c & 0xFF);
+}
+constexpr int ColourGreen(Colour c) {
+  return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int ColourBlue(Colour c) {
+  return static_cast<int>((c >> 16) & 0xFF);
+}
 
 struct Font {
   std::string name;

@@ -28,8 +28,8 @@ constexpr std::array<const char*, 7> kHeaderLetters{"S", "M", "T", "W", "T", "F"
 constexpr std::array<const char*, 7> kDesignDayTexts{"Sun", "Mon", "Tue", "Wed",
                                                      "Thr", "Fri", "Sat"};
 constexpr std::array<std::string_view, 3> kMonthButtonTags{"-1", "0", "1"};
-constexpr std::array<const char*, 7> kWeekdayEntries{
-    "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+constexpr std::array<const char*, 7> kWeekdayEntries{"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                                     "Thursday", "Friday", "Saturday"};
 
 // Sunday's column dark red, Saturday's blue, as designed before the first month is drawn.
 Colour DesignColumnColour(int column) {
@@ -90,14 +90,17 @@ void FrmMain::LayOut() {
     const auto row = static_cast<float>(i / 7);
     const int column = i % 7;
     Label& cell = lblDay(i);
-    SetUpTextLabel(cell, {kColumnStep * static_cast<float>(column), kGridTop + kRowStep * row, kCellWidth, kCellHeight},
+    SetUpTextLabel(cell,
+                   {kColumnStep * static_cast<float>(column), kGridTop + kRowStep * row, kCellWidth,
+                    kCellHeight},
                    Alignment::Right);
     cell.SetCaption(kDesignDayTexts[static_cast<std::size_t>(column)]);
     cell.SetForeColor(DesignColumnColour(column));
   }
   for (int i = 0; i < lblWeekDay.Count(); ++i) {
     Label& letter = lblWeekDay(i);
-    SetUpTextLabel(letter, {120.0F + kColumnStep * static_cast<float>(i), 360, kCellWidth, kCellHeight},
+    SetUpTextLabel(letter,
+                   {120.0F + kColumnStep * static_cast<float>(i), 360, kCellWidth, kCellHeight},
                    Alignment::Center);
     letter.SetCaption(kHeaderLetters[static_cast<std::size_t>(i)]);
     letter.SetForeColor(DesignColumnColour(i));
@@ -107,8 +110,8 @@ void FrmMain::LayOut() {
 
   // Stacking order, top first. Where day cells overlap, the higher index lies
   // above, so each cell's right-aligned number stays visible.
-  controls = {&cboWDay, &cmdHOME, &cmdSwitchMonth(2), &cmdSwitchMonth(1), &cmdSwitchMonth(0),
-              &lbl_menu, &Line1(1)};
+  controls = {&cboWDay,           &cmdHOME,  &cmdSwitchMonth(2), &cmdSwitchMonth(1),
+              &cmdSwitchMonth(0), &lbl_menu, &Line1(1)};
   for (int i = 41; i >= 7; --i) controls.push_back(&lblDay(i));
   controls.push_back(&Line1(0));
   for (int i = 6; i >= 0; --i) controls.push_back(&lblDay(i));
