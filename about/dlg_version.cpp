@@ -20,6 +20,7 @@ Font DialogFont(float size_pt, bool underline = false) {
 }  // namespace
 
 std::int16_t RoundToInt16(double value) {
+  if (std::isnan(value)) return 0;
   const double rounded = std::nearbyint(value);  // the default rounding mode: halves to even
   const double lo = std::numeric_limits<std::int16_t>::min();
   const double hi = std::numeric_limits<std::int16_t>::max();
@@ -81,8 +82,7 @@ void DlgVersion::LayOut() {
 void DlgVersion::Form_Activate() {
   const Form& main = app_.frmMain;
   // Whole twips in 16 bits; a window far off the origin is held at the range's ends.
-  const std::int16_t top =
-      RoundToInt16(main.Height() / 2.0 + main.Top() - Height() / 2.0);
+  const std::int16_t top = RoundToInt16(main.Height() / 2.0 + main.Top() - Height() / 2.0);
   std::int16_t left = RoundToInt16(main.Width() / 2.0 + main.Left() - Width() / 2.0);
   if (left < 0) left = 0;
   SetTop(top);

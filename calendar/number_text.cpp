@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <limits>
 #include <system_error>
@@ -60,7 +61,8 @@ std::optional<float> TextToSingle(std::string_view text) {
   float value{};
   const char* end = text.data() + text.size();
   auto [ptr, ec] = std::from_chars(text.data(), end, value, std::chars_format::general);
-  if (ec != std::errc{} || ptr != end) return std::nullopt;
+  // from_chars reads "nan" and "inf", which are no numbers to the forms runtime.
+  if (ec != std::errc{} || ptr != end || !std::isfinite(value)) return std::nullopt;
   return value;
 }
 

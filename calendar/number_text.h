@@ -20,7 +20,7 @@ std::string ZeroPadded(int value, int width);
 // a value out of range) fails.
 std::optional<std::int16_t> TextToInt16(std::string_view text);
 
-// Text to a single-precision number, with the same rules.
+// Text to a single-precision number, with the same rules; "nan" and "inf" fail.
 std::optional<float> TextToSingle(std::string_view text);
 
 // The shortest text that reads back as the same single-precision value:

@@ -1,5 +1,7 @@
 #include "settings/settings_file.h"
 
+#include <array>
+#include <cmath>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,8 +17,8 @@ namespace ombrelk {
 
 namespace {
 
-constexpr std::string_view kWeekdayAbbreviations[] = {"Sun", "Mon", "Tue", "Wed",
-                                                      "Thu", "Fri", "Sat"};
+constexpr std::array<std::string_view, 7> kWeekdayAbbreviations{"Sun", "Mon", "Tue", "Wed",
+                                                                "Thu", "Fri", "Sat"};
 
 // What the reader has seen so far, beyond the values it applied.
 struct ReadProgress {
@@ -37,6 +39,11 @@ void SetMainWindowVisible(Program& app, bool visible) {
   // Without a tray a hidden window could not be reached again.
   if (!visible && !app.has_tray) return;
   app.frmMain.SetVisible(visible);
+}
+
+// A window position, at most 10 characters from position 11.
+std::optional<float> ReadPosition(std::string_view line) {
+  return TextToSingle(Mid(line, 11, 10));
 }
 
 // Applies one line; false when a value fails to convert.
@@ -66,14 +73,15 @@ bool ApplyLine(Program& app, std::string_view line, ReadProgress& progress) {
   } else if (key == kKeyStartWeekday) {
     const std::string_view abbreviation = Mid(line, 11, 3);
     for (int i = 0; i < 7; ++i) {
-      if (abbreviation == kWeekdayAbbreviations[i]) app.StartWeekday = static_cast<std::int16_t>(i + 1);
+      if (abbreviation == kWeekdayAbbreviations[static_cast<std::size_t>(i)])
+        app.StartWeekday = static_cast<std::int16_t>(i + 1);
     }
   } else if (key == kKeyFormTop) {
-    const auto v = TextToSingle(Mid(line, 11, 10));
+    const auto v = ReadPosition(line);
     if (!v) return false;
     frm.SetTop(*v);
   } else if (key == kKeyFormLeft) {
-    const auto v = TextToSingle(Mid(line, 11, 10));
+    const auto v = ReadPosition(line);
     if (!v) return false;
     frm.SetLeft(*v);
   } else if (key == kKeyModeMin) {
@@ -111,12 +119,23 @@ void SupplyMissingValues(Program& app, const ReadProgress& progress) {
   if (app.ModeTop == -1) DefaultModeTop(app);
 }
 
-// Keeps an unreadable file as "Ombrelk.ini.bak" before it is recreated, so a
-// typo never costs the user's holiday table. False when it could not be kept.
-bool KeepBackup(Program& app, const std::string& old_content) {
+std::filesystem::path BackupPath(const Program& app) {
   std::filesystem::path backup = app.settings_file;
   backup += kBackupSuffix;
-  return WriteFileDurably(app.sys.files, backup, old_content, app.sys.errors);
+  return backup;
+}
+
+// Keeps a file that is about to be recreated as "Ombrelk.ini.bak", replacing
+// an older backup, so a typo never costs the user's holiday table. False when
+// it could not be kept; the old file is then left as it is.
+bool KeepBackup(Program& app, const std::string& old_content) {
+  return WriteFileDurably(app.sys.files, BackupPath(app), old_content, app.sys.errors);
+}
+
+// A file that exists but cannot be opened is moved aside instead. Usually
+// there is no file at all, and then there is nothing to move.
+void MoveAsideUnopenable(Program& app) {
+  app.sys.files.Rename(app.settings_file, BackupPath(app));
 }
 
 void Recover(Program& app, const std::optional<std::string>& old_content,
@@ -140,7 +159,11 @@ void Recover(Program& app, const std::optional<std::string>& old_content,
     DefaultModeTop(app);
     out += KeyLine(kKeyModeTop, "1");
   }
-  if (old_content && !KeepBackup(app, *old_content)) return;
+  if (!old_content) {
+    MoveAsideUnopenable(app);
+  } else if (!KeepBackup(app, *old_content)) {
+    return;
+  }
   WriteFileDurably(app.sys.files, app.settings_file, out, app.sys.errors);
 }
 

@@ -5,6 +5,9 @@
 namespace ombrelk {
 
 Program::Program(Services services, std::filesystem::path settings_file_path)
-    : sys(services), settings_file(std::move(settings_file_path)), frmMain(*this), dlgVersion(*this) {}
+    : sys(services),
+      settings_file(std::move(settings_file_path)),
+      frmMain(*this),
+      dlgVersion(*this) {}
 
 }  // namespace ombrelk

@@ -19,6 +19,17 @@ bool ChecksForAnotherInstance(Runtime& runtime) {
   return !platform_id.has_value() || *platform_id == kWindows95Line;
 }
 
+// The calendar window comes on screen when its load handler ends, as a
+// program's start-up window does, unless start-up sent it to the tray: the
+// settings said it was hidden at the last exit ("MODE_MIN :1") or is not to be
+// shown at start (ModeShow 0). Whatever showed the window on the way (the
+// always-on-top call, "MODE_MIN :0") has shown it already.
+void ShowUnlessSentToTray(const Program& app, FrmMain& frm) {
+  if (frm.Visible()) return;
+  const bool sent_to_tray = app.has_tray && (app.ModeMin == 1 || app.ModeShow == 0);
+  if (!sent_to_tray) frm.SetVisible(true);
+}
+
 }  // namespace
 
 void FrmMain::Form_Load() {
@@ -37,6 +48,7 @@ void FrmMain::Form_Load() {
   ShowMonth(app_, 0);
   SetWidth(kMainWindowWidth);
   AddTrayIcon();
+  ShowUnlessSentToTray(app_, *this);
   app_.Loading = false;
 }
 

@@ -1,5 +1,7 @@
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <optional>
 #include <string>
 
 #include "platform/tray_area.h"
@@ -29,6 +31,17 @@ void CopyTip(std::array<char, 64>& tip, const std::string& text) {
   tip[n] = '\0';
 }
 
+// The mouse message that a tray notification carries in its x position: x
+// and the twips per pixel rounded to whole numbers, then divided. Nothing for
+// a position no notification can have (beyond 32 bits, or no pixel size).
+std::optional<std::int32_t> NotificationCode(float x_twips, float twips_per_pixel) {
+  constexpr double kLimit = std::numeric_limits<std::int32_t>::max();
+  const double x = std::nearbyint(x_twips);
+  const double per_pixel = std::nearbyint(twips_per_pixel);
+  if (!(std::fabs(x) <= kLimit) || !(per_pixel >= 1 && per_pixel <= kLimit)) return std::nullopt;
+  return static_cast<std::int32_t>(x) / static_cast<std::int32_t>(per_pixel);
+}
+
 }  // namespace
 
 void FrmMain::AddTrayIcon() {
@@ -52,12 +65,9 @@ void FrmMain::AddTrayIcon() {
 
 void FrmMain::Form_MouseMove(std::int16_t /*Button*/, std::int16_t /*Shift*/, float X,
                              float /*Y*/) {
-  const auto x = static_cast<std::int32_t>(std::nearbyint(X));
-  const auto twips_per_pixel =
-      static_cast<std::int32_t>(std::nearbyint(app_.sys.windows.TwipsPerPixelX()));
-  if (twips_per_pixel == 0) return;
-  const std::int32_t code = x / twips_per_pixel;
-  if (code == kWmLButtonDblClk) {
+  const auto code = NotificationCode(X, app_.sys.windows.TwipsPerPixelX());
+  if (!code) return;
+  if (*code == kWmLButtonDblClk) {
     if (Visible()) {
       SetVisible(false);
     } else {
@@ -65,7 +75,7 @@ void FrmMain::Form_MouseMove(std::int16_t /*Button*/, std::int16_t /*Shift*/, fl
       ForceForeground(app_, hWnd());
       app_.sys.runtime.DoEvents();
     }
-  } else if (code == kWmRButtonDown) {
+  } else if (*code == kWmRButtonDown) {
     app_.sys.windows.SetForegroundWindow(hWnd());
     app_.sys.runtime.DoEvents();
     app_.sys.runtime.PopupMenu(mnuTray);

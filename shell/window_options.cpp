@@ -1,6 +1,8 @@
 #include "shell/window_options.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "platform/window_system.h"
 #include "shell/program.h"
@@ -9,7 +11,13 @@ namespace ombrelk {
 
 std::int32_t TwipsToPixels(float twips) {
   constexpr double kTwipsPerPixel = 15.0;
-  return static_cast<std::int32_t>(std::nearbyint(twips / kTwipsPerPixel));
+  // A position read from the settings may lie beyond any screen; it is held at
+  // the ends of the 32-bit range rather than overflowing.
+  constexpr double kLo = std::numeric_limits<std::int32_t>::min();
+  constexpr double kHi = std::numeric_limits<std::int32_t>::max();
+  const double pixels = std::nearbyint(twips / kTwipsPerPixel);
+  if (std::isnan(pixels)) return 0;
+  return static_cast<std::int32_t>(std::clamp(pixels, kLo, kHi));
 }
 
 void ApplyTopMost(Program& app) {

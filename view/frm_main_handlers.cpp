@@ -52,6 +52,8 @@ void FrmMain::lbl_menu_MouseDown(std::int16_t Button, std::int16_t /*Shift*/, fl
   if (Button == kRightButton) app_.sys.runtime.PopupMenu(mnuSet);
 }
 
-void FrmMain::cmdHOME_Click() { app_.sys.shell.ShellExecute(hWnd(), HomePageAddress(), kSwShowNormal); }
+void FrmMain::cmdHOME_Click() {
+  app_.sys.shell.ShellExecute(hWnd(), HomePageAddress(), kSwShowNormal);
+}
 
 }  // namespace ombrelk

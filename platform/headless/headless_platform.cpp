@@ -31,11 +31,11 @@ std::string HeadlessPlatform::ShortDateText() const {
 }
 
 bool HeadlessPlatform::Shell_NotifyIcon(int message, const TrayIconRecord& r) {
-  calls.push_back("Shell_NotifyIcon(" + std::to_string(message) + ", size=" +
-                  std::to_string(r.cbSize) + ", hwnd=" + Hex(static_cast<std::uint32_t>(r.hWnd)) +
-                  ", id=" + std::to_string(r.uID) + ", flags=" + std::to_string(r.uFlags) +
-                  ", msg=" + std::to_string(r.uCallbackMessage) + ", tip=" +
-                  std::string(r.szTip.data()) + ")");
+  calls.push_back(
+      "Shell_NotifyIcon(" + std::to_string(message) + ", size=" + std::to_string(r.cbSize) +
+      ", hwnd=" + Hex(static_cast<std::uint32_t>(r.hWnd)) + ", id=" + std::to_string(r.uID) +
+      ", flags=" + std::to_string(r.uFlags) + ", msg=" + std::to_string(r.uCallbackMessage) +
+      ", tip=" + std::string(r.szTip.data()) + ")");
   return true;
 }
 
@@ -44,8 +44,8 @@ bool HeadlessPlatform::SetWindowPos(std::int32_t hwnd, std::int32_t insert_after
                                     std::uint32_t flags) {
   calls.push_back("SetWindowPos(" + Hex(static_cast<std::uint32_t>(hwnd)) + ", " +
                   std::to_string(insert_after) + ", " + std::to_string(x) + ", " +
-                  std::to_string(y) + ", " + std::to_string(cx) + ", " + std::to_string(cy) +
-                  ", " + Hex(flags) + ")");
+                  std::to_string(y) + ", " + std::to_string(cx) + ", " + std::to_string(cy) + ", " +
+                  Hex(flags) + ")");
   return true;
 }
 
@@ -65,8 +65,8 @@ std::uint32_t HeadlessPlatform::GetCurrentThreadId() {
 }
 
 bool HeadlessPlatform::AttachThreadInput(std::uint32_t attach, std::uint32_t attach_to, bool on) {
-  calls.push_back("AttachThreadInput(" + std::to_string(attach) + ", " +
-                  std::to_string(attach_to) + ", " + (on ? "true" : "false") + ")");
+  calls.push_back("AttachThreadInput(" + std::to_string(attach) + ", " + std::to_string(attach_to) +
+                  ", " + (on ? "true" : "false") + ")");
   return true;
 }
 

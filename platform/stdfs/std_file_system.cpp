@@ -1,10 +1,9 @@
 #include "platform/stdfs/std_file_system.h"
 
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <system_error>
 
 #if defined(__unix__) || defined(__APPLE__)
@@ -14,28 +13,46 @@
 
 namespace ombrelk {
 
+namespace {
+
+// errno after a failed call; a call that failed without saying why counts as
+// an input/output error.
+int LastError() {
+  return errno != 0 ? errno : EIO;
+}
+
+}  // namespace
+
 std::optional<std::string> StdFileSystem::ReadAll(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream content;
-  content << in.rdbuf();
-  return content.str();
+  std::FILE* file = std::fopen(path.string().c_str(), "rb");
+  if (file == nullptr) return std::nullopt;
+  // A file that opens but cannot be read (a folder of that name, a failing
+  // disk) counts as one that cannot be opened, never as an empty file.
+  std::string content;
+  std::array<char, 4096> buffer{};
+  std::size_t n = 0;
+  while ((n = std::fread(buffer.data(), 1, buffer.size(), file)) > 0)
+    content.append(buffer.data(), n);
+  const bool failed = std::ferror(file) != 0;
+  std::fclose(file);
+  if (failed) return std::nullopt;
+  return content;
 }
 
 IoResult StdFileSystem::WriteAll(const std::filesystem::path& path, std::string_view data) {
   std::FILE* file = std::fopen(path.string().c_str(), "wb");
-  if (file == nullptr) return {std::strerror(errno)};
-  const bool written = std::fwrite(data.data(), 1, data.size(), file) == data.size();
-  const int write_errno = errno;
-  bool flushed = std::fflush(file) == 0;
+  if (file == nullptr) return {std::strerror(LastError())};
+  // The first failure is the reason given; later steps still run so that the
+  // file is always closed.
+  int error = 0;
+  if (std::fwrite(data.data(), 1, data.size(), file) != data.size()) error = LastError();
+  if (error == 0 && std::fflush(file) != 0) error = LastError();
 #ifdef OMBRELK_HAVE_FSYNC
   // The rename that follows must not reach the disk before the data does.
-  flushed = flushed && ::fsync(::fileno(file)) == 0;
+  if (error == 0 && ::fsync(::fileno(file)) != 0) error = LastError();
 #endif
-  const int flush_errno = errno;
-  const bool closed = std::fclose(file) == 0;
-  if (!written) return {std::strerror(write_errno)};
-  if (!flushed || !closed) return {std::strerror(flush_errno != 0 ? flush_errno : errno)};
+  if (std::fclose(file) != 0 && error == 0) error = LastError();
+  if (error != 0) return {std::strerror(error)};
   return {};
 }
 

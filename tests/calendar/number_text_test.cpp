@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "calendar/number_text.h"
+
+namespace ombrelk {
+namespace {
+
+TEST(NumberText, IntegerConversionFailsOnWhatIsNoNumber) {
+  struct Row {
+    const char* text;
+    std::optional<std::int16_t> expected;
+  };
+  const Row rows[] = {
+      {"1", 1},         {"0000", 0},   {"-001", -1},       {" 12", 12}, {"+7", 7},  {"", {}},
+      {" ", {}},        {"-", {}},     {"+", {}},          {"a", {}},   {"1a", {}}, {"1 2", {}},
+      {"32767", 32767}, {"32768", {}}, {"-32768", -32768}, {"++1", {}},
+  };
+  for (const Row& row : rows) EXPECT_EQ(TextToInt16(row.text), row.expected) << row.text;
+}
+
+TEST(NumberText, SingleConversionRefusesNanInfinityAndOverflow) {
+  for (const char* text : {"nan", "inf", "-inf", "infinity", "NAN", "1e39", "", " ", "-", "x"}) {
+    EXPECT_EQ(TextToSingle(text), std::nullopt) << text;
+  }
+  EXPECT_EQ(TextToSingle("-150"), -150.0F);
+  EXPECT_EQ(TextToSingle(" 1800 "), 1800.0F);
+  EXPECT_EQ(TextToSingle("12.5"), 12.5F);
+}
+
+TEST(NumberText, TextsReadBackAsTheSameValue) {
+  EXPECT_EQ(SingleText(1800.0F), "1800");
+  EXPECT_EQ(SingleText(-150.0F), "-150");
+  EXPECT_EQ(SingleText(12.5F), "12.5");
+  EXPECT_EQ(ZeroPadded(5, 2), "05");
+  EXPECT_EQ(ZeroPadded(2000, 4), "2000");
+  EXPECT_EQ(ZeroPadded(12345, 4), "12345");
+  // A negative value keeps its sign inside the field, so it reads back the same.
+  EXPECT_EQ(ZeroPadded(-1, 4), "-001");
+  EXPECT_EQ(TextToInt16(ZeroPadded(-1, 4)), -1);
+  EXPECT_EQ(ZeroPadded(-9, 2), "-9");
+  EXPECT_EQ(DecimalText(-12), "-12");
+}
+
+}  // namespace
+}  // namespace ombrelk

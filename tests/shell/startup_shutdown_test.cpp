@@ -1,0 +1,282 @@
+// The calendar window's life: the single-instance check, the start-up order,
+// and the shut-down by the exit entry or the close button.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "headless_run.h"
+#include "platform/stdfs/std_file_system.h"
+#include "settings/settings_fixtures.h"
+#include "shell/shell_fixtures.h"
+#include "view/key_codes.h"
+
+namespace ombrelk {
+namespace {
+
+using testing::CallsSince;
+using testing::CountOf;
+using testing::ExampleFile;
+using testing::FileNames;
+using testing::HeadlessRun;
+using testing::Saved;
+using testing::TrayCall;
+
+TEST(SingleInstance, IsCheckedOnTheWindows95LineAndWhereThereAreNoPlatformIds) {
+  const struct {
+    std::optional<std::int32_t> platform_id;
+    bool prev_instance, refused;
+  } rows[] = {
+      {1, true, true},
+      {1, false, false},
+      {2, true, false},
+      {0, true, false},
+      {-1, true, false},
+      {std::nullopt, true, true},
+      {std::nullopt, false, false},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.platform_id ? std::to_string(*r.platform_id) : "no platform id");
+    SCOPED_TRACE(r.prev_instance ? "another instance runs" : "alone");
+    HeadlessRun run;
+    run.platform.platform_id = r.platform_id;
+    run.platform.prev_instance = r.prev_instance;
+    run.WriteSettings(ExampleFile());
+    Program& p = run.Start();
+    if (r.refused) {
+      EXPECT_EQ(
+          run.platform.calls,
+          (std::vector<std::string>{"MessageBox(起動済みです。, 48, Ombrelk)", "EndProgram()"}));
+      EXPECT_FALSE(p.frmMain.Visible());
+      EXPECT_EQ(p.frmMain.lblYM.Caption(), "M");  // nothing was drawn
+    } else {
+      EXPECT_EQ(CountOf(run.platform.calls, "MessageBox"), 0U);
+      EXPECT_EQ(CountOf(run.platform.calls, TrayCall(0)), 1U);
+      EXPECT_FALSE(run.platform.ended);
+    }
+    EXPECT_FALSE(p.Loading);
+    EXPECT_EQ(run.ReadSettings(), ExampleFile());
+  }
+}
+
+TEST(SingleInstance, ARefusedInstanceTouchesNoFile) {
+  HeadlessRun run;
+  run.platform.prev_instance = true;  // no platform id: the check runs
+  run.Start();
+  EXPECT_TRUE(FileNames(run.dir.path()).empty());
+}
+
+// Where no check runs, both instances start and each writes its own settings
+// at its own shut-down; the later one is what the file keeps.
+TEST(SingleInstance, TwoUncheckedInstancesBothSaveTheLaterOneLast) {
+  HeadlessRun run;
+  run.platform.platform_id = 2;
+  run.WriteSettings(ExampleFile());
+  Program& first = run.Start();
+
+  HeadlessPlatform other;
+  other.platform_id = 2;
+  other.prev_instance = true;
+  Program second(other.services(), run.settings_file());
+  second.frmMain.SetHwnd(0x3003);
+  second.Start();
+
+  second.frmMain.cboWDay.SetListIndex(5);
+  first.frmMain.cboWDay.SetListIndex(3);
+  first.frmMain.mnuEnd_Click();
+  EXPECT_EQ(
+      run.ReadSettings(),
+      (Saved{"1800", "9000", "Wednesday", testing::kDefaultHolidayLine, "1", "0", "0"}.Text()));
+  second.frmMain.mnuEnd_Click();
+  EXPECT_EQ(run.ReadSettings(),
+            (Saved{"1800", "9000", "Friday", testing::kDefaultHolidayLine, "1", "0", "0"}.Text()));
+}
+
+TEST(StartUp, ShowsTodayAndTheCurrentMonthFromTheFirstWeekday) {
+  const struct {
+    std::chrono::year_month_day today;
+    const char* weekday;
+    const char* caption;
+    const char* year_month;
+    const char* first_letter;
+    int first_day_cell;
+  } rows[] = {
+      {std::chrono::year{2000} / 5 / 7, "Sunday", "2000/05/07", "2000/05", "S", 1},
+      {std::chrono::year{2000} / 5 / 7, "Monday", "2000/05/07", "2000/05", "M", 0},
+      {std::chrono::year{2001} / 2 / 3, "Saturday", "2001/02/03", "2001/02", "S", 5},
+      {std::chrono::year{1999} / 12 / 31, "Wednesday", "1999/12/31", "1999/12", "W", 0},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.caption);
+    HeadlessRun run(r.today);
+    run.WriteSettings(Saved{.weekday = r.weekday}.Text());
+    const FrmMain& frm = run.Start().frmMain;
+    EXPECT_EQ(frm.Caption(), r.caption);
+    EXPECT_EQ(frm.lblYM.Caption(), r.year_month);
+    EXPECT_EQ(frm.lblWeekDay(0).Caption(), r.first_letter);
+    EXPECT_EQ(frm.cboWDay.Text(), r.weekday);
+    EXPECT_EQ(frm.lblDay(r.first_day_cell).Caption(), "1");
+    EXPECT_EQ(frm.Width(), 2775);
+  }
+}
+
+// Ctrl+Right, from start-up to the labels: June 2000 follows May, its first
+// day a Thursday, its 30 days in cells 4 to 33.
+TEST(StartUp, CtrlRightShowsTheNextMonth) {
+  HeadlessRun run;  // today 2000/05/07, no settings file: Sunday first
+  FrmMain& frm = run.Start().frmMain;
+  ASSERT_EQ(frm.lblYM.Caption(), "2000/05");
+  ASSERT_EQ(frm.lblDay(7).ForeColor(), kYellow);
+
+  std::int16_t key = kVkRight;
+  frm.KeyDown(key, kCtrlMask);
+
+  EXPECT_EQ(key, 0);  // swallowed: the weekday selector never sees it
+  EXPECT_EQ(frm.cboWDay.ListIndex(), 0);
+  EXPECT_EQ(frm.Caption(), "2000/05/07");
+  EXPECT_EQ(frm.lblYM.Caption(), "2000/06");
+  const char* letters[] = {"S", "M", "T", "W", "T", "F", "S"};
+  for (int c = 0; c < 7; ++c) EXPECT_EQ(frm.lblWeekDay(c).Caption(), letters[c]);
+  EXPECT_EQ(frm.lblWeekDay(0).ForeColor(), kDarkRed);
+  EXPECT_EQ(frm.lblWeekDay(6).ForeColor(), kBlue);
+  for (int i = 0; i < 42; ++i) {
+    const int day = i - 3;
+    EXPECT_EQ(frm.lblDay(i).Caption(), day >= 1 && day <= 30 ? std::to_string(day) : "") << i;
+  }
+  EXPECT_EQ(frm.lblDay(4).ForeColor(), kBlack);    // Thursday the 1st
+  EXPECT_EQ(frm.lblDay(6).ForeColor(), kBlue);     // Saturday the 3rd
+  EXPECT_EQ(frm.lblDay(7).ForeColor(), kDarkRed);  // Sunday the 4th, where today stood
+  EXPECT_EQ(frm.lblDay(8).ForeColor(), kBlack);
+}
+
+TEST(ShutDown, RecordsHiddenMakesVisibleRemovesTheIconThenSaves) {
+  // Logs each write into the platform's calls, with the window's visibility then.
+  struct LoggingFiles : StdFileSystem {
+    IoResult WriteAll(const std::filesystem::path& path, std::string_view data) override {
+      run->platform.calls.push_back("WriteAll(" + path.filename().string() + ", visible=" +
+                                    (run->program->frmMain.Visible() ? "yes" : "no") + ")");
+      return StdFileSystem::WriteAll(path, data);
+    }
+    HeadlessRun* run = nullptr;
+  };
+  for (const bool hide_first : {true, false}) {
+    SCOPED_TRACE(hide_first ? "hidden in the tray" : "shown");
+    HeadlessRun run;
+    LoggingFiles files;
+    files.run = &run;
+    run.platform.UseFileSystem(files);
+    run.WriteSettings(ExampleFile());
+    Program& p = run.Start();
+    if (hide_first) testing::TrayNotify(p.frmMain, 515);
+    const std::size_t before = run.platform.calls.size();
+    p.frmMain.mnuEnd_Click();
+    EXPECT_EQ(CallsSince(run, before),
+              (std::vector<std::string>{TrayCall(2), "WriteAll(Ombrelk.ini.tmp, visible=yes)",
+                                        "EndProgram()"}));
+    EXPECT_EQ(p.ModeMin, hide_first ? 1 : 0);
+  }
+}
+
+TEST(ShutDown, TheNextStartBeginsWhereTheLastEnded) {
+  for (const bool hide_first : {true, false}) {
+    HeadlessRun run;
+    Program& p = run.Start();
+    if (hide_first) testing::TrayNotify(p.frmMain, 515);
+    p.frmMain.mnuEnd_Click();
+    HeadlessRun next;
+    next.WriteSettings(run.ReadSettings());
+    EXPECT_EQ(next.Start().frmMain.Visible(), !hide_first);
+  }
+}
+
+// The close button unloads the window like the exit entry and ends the
+// program, also when the version dialog is still loaded or even open.
+TEST(ShutDown, TheCloseButtonEndsTheProgramLikeTheExitEntry) {
+  const struct {
+    const char* name;
+    std::function<void(HeadlessRun&)> close;
+  } rows[] = {
+      {"exit entry", [](HeadlessRun& run) { run.program->frmMain.mnuEnd.Click(); }},
+      {"close button", [](HeadlessRun& run) { run.program->frmMain.UserClose(); }},
+      {"close button after the version dialog",
+       [](HeadlessRun& run) {
+         run.platform.on_modal = [](Form& dlg) { static_cast<DlgVersion&>(dlg).OKButton.Click(); };
+         run.program->frmMain.mnuVersion.Click();
+         run.program->frmMain.UserClose();
+       }},
+      {"close button while the version dialog is open",
+       [](HeadlessRun& run) {
+         run.platform.on_modal = [&run](Form&) { run.program->frmMain.UserClose(); };
+         run.program->frmMain.mnuVersion.Click();
+       }},
+      {"close button, then the exit entry",
+       [](HeadlessRun& run) {
+         run.program->frmMain.UserClose();
+         run.program->frmMain.mnuEnd.Click();
+       }},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.name);
+    HeadlessRun run;
+    run.WriteSettings(ExampleFile());
+    run.Start().frmMain.cboWDay.SetListIndex(2);
+    const std::size_t before = run.platform.calls.size();
+    r.close(run);
+    const auto calls = CallsSince(run, before);
+    EXPECT_EQ(CountOf(calls, TrayCall(2)), 1U);
+    EXPECT_GE(CountOf(calls, "EndProgram()"), 1U);
+    EXPECT_TRUE(run.program->frmMain.Unloaded());
+    EXPECT_EQ(
+        run.ReadSettings(),
+        (Saved{"1800", "9000", "Tuesday", testing::kDefaultHolidayLine, "1", "0", "0"}.Text()));
+  }
+}
+
+// Without a tray the window has nowhere to hide: it stays on screen, and the
+// tray menu's entries join the settings menu.
+TEST(NoTray, TheWindowIsNeverHidden) {
+  const struct {
+    const char* name;
+    std::string file;
+    std::function<void(FrmMain&)> act;
+  } rows[] = {
+      {"start in the tray", Saved{.show = "0"}.Text(), [](FrmMain&) {}},
+      {"hidden at the last exit", Saved{.min = "1"}.Text(), [](FrmMain&) {}},
+      {"both, not on top", Saved{.show = "0", .top_mode = "0", .min = "1"}.Text(), [](FrmMain&) {}},
+      {"minimised", ExampleFile(),
+       [](FrmMain& frm) {
+         frm.SetWindowState(WindowState::Minimized);
+         frm.Resize();
+       }},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.name);
+    HeadlessRun run;
+    run.platform.tray_available = false;
+    run.WriteSettings(r.file);
+    Program& p = run.Start();
+    FrmMain& frm = p.frmMain;
+    r.act(frm);
+    EXPECT_TRUE(frm.Visible());
+    EXPECT_EQ(frm.mnuSet.items,
+              (std::vector<MenuItem*>{&frm.mnuFormShow, &frm.mnuFormTop, &frm.mnuSetSep,
+                                      &frm.mnuDisp, &frm.mnuEnd, &frm.mnuSep, &frm.mnuVersion}));
+    frm.mnuEnd_Click();
+    EXPECT_EQ(CountOf(run.platform.calls, "Shell_NotifyIcon"), 0U);
+    EXPECT_NE(run.ReadSettings().find("MODE_MIN :0\r\n"), std::string::npos);
+  }
+}
+
+TEST(NoTray, WithATrayTheSettingsMenuHoldsOnlyTheOptions) {
+  HeadlessRun run;
+  FrmMain& frm = run.Start().frmMain;
+  EXPECT_EQ(frm.mnuSet.items, (std::vector<MenuItem*>{&frm.mnuFormShow, &frm.mnuFormTop}));
+  EXPECT_EQ(frm.mnuTray.items,
+            (std::vector<MenuItem*>{&frm.mnuDisp, &frm.mnuEnd, &frm.mnuSep, &frm.mnuVersion}));
+}
+
+}  // namespace
+}  // namespace ombrelk

@@ -1,0 +1,139 @@
+// The two window options: always on top, applied at start-up and from the
+// menu, and show at start-up, which only takes effect at the next start.
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "headless_run.h"
+#include "settings/settings_fixtures.h"
+#include "shell/shell_fixtures.h"
+#include "shell/window_options.h"
+
+namespace ombrelk {
+namespace {
+
+using testing::CallsSince;
+using testing::CallsTo;
+using testing::CountOf;
+using testing::Crlf;
+using testing::HeadlessRun;
+using testing::Saved;
+using testing::TrayNotify;
+using testing::ZOrderCall;
+
+using Calls = std::vector<std::string>;
+
+// The z-order calls start-up makes, by settings file.
+TEST(AlwaysOnTop, AtStartUp) {
+  const struct {
+    const char* name;
+    std::optional<std::string> file;
+    int insert_after;  // 0: no call
+    int x, y;
+    bool checked;
+  } rows[] = {
+      {"no file", std::nullopt, -1, 5, 24, true},
+      {"on top", Saved{.top = "1800", .left = "9000"}.Text(), -1, 600, 120, true},
+      {"not on top", Saved{.top = "1800", .left = "9000", .top_mode = "0"}.Text(), -2, 600, 120,
+       false},
+      {"halves to even", Saved{.top = "22.5", .left = "52.5"}.Text(), -1, 4, 2, true},
+      {"above and left of the screen", Saved{.top = "-150", .left = "-37.5"}.Text(), -1, -2, -10,
+       true},
+      {"show first, then top", Crlf({"MODE_SHOW:1", "MODE_TOP :1"}), -1, 5, 24, true},
+      {"top first, then show", Crlf({"MODE_TOP :1", "MODE_SHOW:1"}), 0, 0, 0, true},
+      {"to start in the tray", Saved{.show = "0"}.Text(), 0, 0, 0, true},
+      {"top mode 2", Saved{.top_mode = "2"}.Text(), 0, 0, 0, false},
+      {"top mode key missing", Crlf({"MODE_SHOW:1"}), -1, 5, 24, true},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.name);
+    HeadlessRun run;
+    if (r.file) run.WriteSettings(*r.file);
+    const FrmMain& frm = run.Start().frmMain;
+    const Calls expected =
+        r.insert_after == 0 ? Calls{} : Calls{ZOrderCall(frm, r.insert_after, r.x, r.y)};
+    EXPECT_EQ(CallsTo(run, "SetWindowPos"), expected);
+    EXPECT_EQ(frm.mnuFormTop.Checked(), r.checked);
+  }
+}
+
+// Started in the tray with the option on: not topmost yet, not when shown
+// from the tray either; choosing the entry twice makes it so.
+TEST(AlwaysOnTop, AWindowStartedInTheTrayBecomesTopmostByTheMenu) {
+  HeadlessRun run;
+  run.WriteSettings(Saved{.show = "0"}.Text());
+  Program& p = run.Start();
+  FrmMain& frm = p.frmMain;
+  EXPECT_FALSE(frm.Visible());
+  EXPECT_TRUE(frm.mnuFormTop.Checked());
+  TrayNotify(frm, 515);
+  EXPECT_EQ(CountOf(run.platform.calls, "SetWindowPos"), 0U);
+
+  const std::size_t before = run.platform.calls.size();
+  frm.mnuFormTop.Click();
+  EXPECT_EQ(p.ModeTop, 0);
+  EXPECT_FALSE(frm.mnuFormTop.Checked());
+  frm.mnuFormTop.Click();
+  EXPECT_EQ(p.ModeTop, 1);
+  EXPECT_TRUE(frm.mnuFormTop.Checked());
+  EXPECT_EQ(CallsSince(run, before),
+            (Calls{ZOrderCall(frm, -2, 5, 24), ZOrderCall(frm, -1, 5, 24)}));
+}
+
+TEST(AlwaysOnTop, AnOddValueIsLeftAloneUntilTheFirstChoice) {
+  HeadlessRun run;
+  run.WriteSettings(Saved{.top = "1800", .left = "9000", .top_mode = "2"}.Text());
+  Program& p = run.Start();
+  const std::size_t before = run.platform.calls.size();
+  p.frmMain.mnuFormTop.Click();
+  EXPECT_EQ(p.ModeTop, 1);
+  EXPECT_TRUE(p.frmMain.mnuFormTop.Checked());
+  EXPECT_EQ(CallsSince(run, before), Calls{ZOrderCall(p.frmMain, -1, 600, 120)});
+}
+
+TEST(AlwaysOnTop, TurningItOffNeitherMovesNorActivates) {
+  HeadlessRun run;
+  run.WriteSettings(Saved{.top = "1800", .left = "9000"}.Text());
+  Program& p = run.Start();
+  const std::size_t before = run.platform.calls.size();
+  p.frmMain.mnuFormTop.Click();
+  EXPECT_EQ(CallsSince(run, before), Calls{ZOrderCall(p.frmMain, -2, 600, 120)});
+  EXPECT_EQ(p.frmMain.Top(), 1800);
+  EXPECT_EQ(p.frmMain.Left(), 9000);
+}
+
+TEST(ShowAtStartUp, OnlyFlipsItsCheckAndTheMode) {
+  HeadlessRun run;
+  Program& p = run.Start();
+  const std::size_t before = run.platform.calls.size();
+  for (const int expected : {0, 1, 0}) {
+    p.frmMain.mnuFormShow.Click();
+    EXPECT_EQ(p.ModeShow, expected);
+    EXPECT_EQ(p.frmMain.mnuFormShow.Checked(), expected == 1);
+    EXPECT_TRUE(p.frmMain.Visible());
+  }
+  EXPECT_EQ(CallsSince(run, before), Calls{});
+}
+
+TEST(TwipsToPixels, RoundsHalvesToEvenAndStaysInRange) {
+  constexpr auto kMin = std::numeric_limits<std::int32_t>::min();
+  constexpr auto kMax = std::numeric_limits<std::int32_t>::max();
+  const struct {
+    float twips;
+    std::int32_t pixels;
+  } rows[] = {
+      {2775, 185},    {22.5F, 2},
+      {37.5F, 2},     {52.5F, 4},
+      {-37.5F, -2},   {7.4F, 0},
+      {7.6F, 1},      {3e38F, kMax},
+      {-3e38F, kMin}, {std::numeric_limits<float>::infinity(), kMax},
+  };
+  for (const auto& r : rows) EXPECT_EQ(TwipsToPixels(r.twips), r.pixels) << r.twips;
+}
+
+}  // namespace
+}  // namespace ombrelk
