@@ -1,0 +1,142 @@
+#include "platform/qt/form_peer.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/qt/control_widget_factory.h"
+#include "platform/qt/units.h"
+
+namespace ombrelk {
+
+FormPeer::FormPeer(Form& form, QWidget& window) : form_(form), window_(window) {
+  window_.setWindowTitle(QString::fromStdString(form.Caption()));
+  window_.setFixedSize(Pixels(form.client_width), Pixels(form.client_height));
+  ApplyPosition();
+  form_.AttachPeer(this);
+}
+
+FormPeer::~FormPeer() {
+  form_.AttachPeer(nullptr);
+}
+
+void FormPeer::RealiseControls() {
+  for (Control* control : form_.controls) {
+    if (QWidget* w = MakeControlWidget(*control, window_)) widgets_[control] = w;
+  }
+  // Raising from the bottom of the list up leaves the first control on top.
+  for (auto it = form_.controls.rbegin(); it != form_.controls.rend(); ++it) {
+    if (QWidget* w = WidgetOf(**it)) w->raise();
+  }
+  std::vector<std::pair<int, QWidget*>> focusable;
+  for (Control* control : form_.controls) {
+    QWidget* w = WidgetOf(*control);
+    if (w != nullptr && control->TabIndex() >= 0 && w->focusPolicy() != Qt::NoFocus) {
+      focusable.emplace_back(control->TabIndex(), w);
+    }
+  }
+  std::sort(focusable.begin(), focusable.end(),
+            [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t i = 1; i < focusable.size(); ++i) {
+    QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
+  }
+  if (!focusable.empty()) focusable.front().second->setFocus();
+}
+
+QWidget* FormPeer::WidgetOf(const Control& control) const {
+  const auto it = widgets_.find(&control);
+  return it == widgets_.end() ? nullptr : it->second;
+}
+
+void FormPeer::PropertyChanged(Property what) {
+  switch (what) {
+    case Property::Caption:
+      window_.setWindowTitle(QString::fromStdString(form_.Caption()));
+      break;
+    case Property::Geometry:
+      if (!writing_back_) ApplyPosition();
+      break;
+    case Property::Visible:
+      ApplyVisible();
+      break;
+    case Property::WindowState:
+      ApplyWindowState();
+      break;
+    case Property::Focus:
+      ApplyFocus();
+      break;
+    default:
+      break;
+  }
+}
+
+void FormPeer::ApplyPosition() {
+  // Left and Top place the outer frame, as QWidget::move does for a window.
+  // The client area keeps its fixed size.
+  const QPoint p(Pixels(form_.Left()), Pixels(form_.Top()));
+  if (window_.pos() != p) window_.move(p);
+}
+
+void FormPeer::ApplyVisible() {
+  if (window_.isVisible() == form_.Visible()) return;
+  if (form_.Visible()) {
+    SyncWindowState();
+    window_.show();
+  } else {
+    window_.hide();
+  }
+}
+
+void FormPeer::ApplyWindowState() {
+  // A hidden window takes its state when it is shown again: on X11, leaving
+  // the minimised state maps the window, and a hidden window must stay unmapped.
+  if (window_.isVisible()) SyncWindowState();
+}
+
+void FormPeer::SyncWindowState() {
+  const bool minimized = form_.WindowState() == WindowState::Minimized;
+  if (window_.isMinimized() == minimized) return;
+  Qt::WindowStates states = window_.windowState();
+  states.setFlag(Qt::WindowMinimized, minimized);
+  window_.setWindowState(states);
+}
+
+void FormPeer::ApplyFocus() {
+  const Control* control = form_.FocusRequest();
+  if (control == nullptr) {
+    if (!window_.isVisible()) return;
+    window_.raise();
+    window_.activateWindow();
+    return;
+  }
+  if (QWidget* w = WidgetOf(*control)) w->setFocus();
+}
+
+void FormPeer::FrameChanged() {
+  Rect r = form_.Bounds();
+  const QPoint p = window_.pos();
+  r.left = Twips(p.x());
+  r.top = Twips(p.y());
+  // Without a frame (none drawn, or the window manager has not framed the
+  // window yet) the outer size is not known and the form keeps its own.
+  const QRect frame = window_.frameGeometry();
+  if (frame.size() != window_.size()) {
+    r.width = Twips(frame.width());
+    r.height = Twips(frame.height());
+  }
+  writing_back_ = true;
+  form_.Move(r);
+  writing_back_ = false;
+}
+
+void FormPeer::VisibilityChanged() {
+  form_.SetVisible(window_.isVisible());
+}
+
+bool FormPeer::StateChanged() {
+  const auto state = window_.isMinimized() ? WindowState::Minimized : WindowState::Normal;
+  if (state == form_.WindowState()) return false;
+  form_.SetWindowState(state);
+  return true;
+}
+
+}  // namespace ombrelk

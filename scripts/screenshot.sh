@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Builds the calendar, starts it on a virtual X display with a small window
+# manager and a tray, as it would be on 7 December 2026, and saves a picture of
+# its window as docs/screenshot.png and of its settings menu, opened with a
+# right click on the calendar, as docs/screenshot-menu.png.
+#   scripts/screenshot.sh [BUILD_DIR]      (default: build)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+fake_now='2026-12-07 10:00:00'
+
+scripts/install-deps.sh test
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" -j"$(nproc)" --target ombrelk
+program=$(cd "$build" && pwd)/platform/qt/ombrelk
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  # The program first, the display last.
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+    kill "${pids[i]}" 2>/dev/null || true
+    wait "${pids[i]}" 2>/dev/null || true
+  done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A display of its own: Xvfb picks a free number and tells it on fd 3.
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+pids+=($!)
+for _ in $(seq 50); do [[ -s $work/display ]] && break; sleep 0.1; done
+export DISPLAY=":$(head -n1 "$work/display")"
+
+# A window manager with frames and a tray at the bottom of the screen.
+cat >"$work/jwmrc" <<'JWMRC'
+<?xml version="1.0"?>
+<JWM>
+  <Tray x="0" y="-1" height="28" autohide="off">
+    <TaskList maxwidth="200"/>
+    <Dock/>
+  </Tray>
+  <WindowStyle>
+    <Font>DejaVu Sans-9:bold</Font>
+    <Width>3</Width>
+    <Height>22</Height>
+    <Active><Foreground>#FFFFFF</Foreground><Background>#3A6EA5</Background></Active>
+    <Foreground>#000000</Foreground><Background>#B0B0B0</Background>
+  </WindowStyle>
+  <Desktops width="1" height="1"><Background type="solid">#3A7070</Background></Desktops>
+</JWM>
+JWMRC
+jwm -f "$work/jwmrc" >/dev/null 2>&1 &
+pids+=($!)
+sleep 1
+
+# The calendar runs in a folder of its own, as scripts/run.sh runs it, with a
+# settings file that puts its window at (20, 20) pixels.
+mkdir -p "$work/home" "$work/runtime"
+chmod 700 "$work/runtime"
+printf 'FORMTOP  :300\r\nFORMLEFT :300\r\nSTARTWDAY:Sunday\r\nMODE_SHOW:1\r\nMODE_TOP :0\r\nMODE_MIN :0\r\n' \
+  >"$work/home/Ombrelk.ini"
+(cd "$work/home" && exec env XDG_RUNTIME_DIR="$work/runtime" faketime "$fake_now" "$program") &
+pids+=($!)
+
+window=$(timeout 30 xdotool search --sync --onlyvisible --name '^2026/12/07$' | head -n1)
+pids+=("$(xdotool getwindowpid "$window")")  # faketime's child
+sleep 1
+mkdir -p docs
+import -window "$window" -frame docs/screenshot.png
+
+# The settings menu: a right click on a day cell of the grid.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+xdotool mousemove "$((X + 100))" "$((Y + 80))" click 3
+sleep 1
+import -window root -crop "$((WIDTH + 260))x$((HEIGHT + 140))+$((X - 20))+$((Y - 40))" \
+  docs/screenshot-menu.png
+xdotool key Escape
+echo "Saved docs/screenshot.png and docs/screenshot-menu.png"

@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QLockFile>
+#include <QTest>
+#include <QTimer>
+
+#include "platform/qt/key_mapping.h"
+#include "qt_run.h"
+
+namespace ombrelk::testing {
+namespace {
+
+QString LockIn(const TempDir& dir) {
+  return QString::fromStdString((dir.path() / "run" / "ombrelk.lock").string());
+}
+
+TEST(SingleInstance, ALiveInstanceHoldsTheLock) {
+  TempDir dir;
+  WindowRegistry registry;
+  auto first = std::make_unique<QtRuntime>(registry, LockIn(dir));
+  QtRuntime second(registry, LockIn(dir));
+  EXPECT_FALSE(first->PrevInstance());
+  EXPECT_FALSE(first->PrevInstance());  // asking again keeps the answer
+  EXPECT_TRUE(second.PrevInstance());
+  first.reset();  // the first instance ends
+  QtRuntime third(registry, LockIn(dir));
+  EXPECT_FALSE(third.PrevInstance());
+}
+
+TEST(SingleInstance, ALockLeftByACrashedInstanceIsTakenOver) {
+  TempDir dir;
+  const QString path = LockIn(dir);
+  std::filesystem::create_directories(dir.path() / "run");
+  const pid_t child = ::fork();
+  if (child == 0) {
+    QLockFile lock(path);
+    ::_exit(lock.tryLock(0) ? 0 : 1);  // dies holding the lock: no unlock
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  ASSERT_EQ(WEXITSTATUS(status), 0);
+  ASSERT_TRUE(std::filesystem::exists(path.toStdString()));
+  WindowRegistry registry;
+  QtRuntime runtime(registry, path);
+  EXPECT_FALSE(runtime.PrevInstance());
+}
+
+TEST(SingleInstance, AFolderThatCannotHoldALockDoesNotStopTheStart) {
+  TempDir dir;
+  WriteFileBytes(dir.path() / "file", "not a folder");
+  WindowRegistry registry;
+  QtRuntime runtime(registry, QString::fromStdString((dir.path() / "file" / "x.lock").string()));
+  EXPECT_FALSE(runtime.PrevInstance());
+  EXPECT_EQ(runtime.GetPlatformId(), std::nullopt);
+}
+
+TEST(WindowSystem, TopmostBandIsEnteredAndLeftInPlaceWithoutActivating) {
+  QtRun run;
+  FrmMain& f = run.Start();
+  f.SetVisible(false);
+  QtWindowSystem& ws = run.window_system;
+  EXPECT_TRUE(
+      ws.SetWindowPos(f.hWnd(), kHwndTopMost, 30, 40, 185, 174, kSwpShowWindow | kSwpNoActivate));
+  EXPECT_TRUE(run.main().windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_TRUE(run.main().isVisible());
+  EXPECT_TRUE(f.Visible());
+  EXPECT_EQ(run.main().pos(), QPoint(30, 40));
+  EXPECT_FALSE(run.main().testAttribute(Qt::WA_ShowWithoutActivating));
+  EXPECT_TRUE(
+      ws.SetWindowPos(f.hWnd(), kHwndNoTopMost, 30, 40, 185, 174, kSwpShowWindow | kSwpNoActivate));
+  EXPECT_FALSE(run.main().windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_TRUE(run.main().isVisible());
+  EXPECT_EQ(f.Left(), 450);
+  EXPECT_FALSE(ws.SetWindowPos(0, kHwndTop, 0, 0, 0, 0, kSwpShowWindow));  // not ours
+}
+
+TEST(WindowSystem, ForegroundIsOneOfOursOrNone) {
+  QtRun run;
+  FrmMain& f = run.Start();
+  QtWindowSystem& ws = run.window_system;
+  EXPECT_TRUE(ws.SetForegroundWindow(f.hWnd()));
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&run.main()));
+  EXPECT_EQ(ws.GetForegroundWindow(), f.hWnd());
+  EXPECT_EQ(ws.GetWindowThreadProcessId(f.hWnd()), ws.GetCurrentThreadId());
+  EXPECT_EQ(ws.GetWindowThreadProcessId(0), 0u);
+  EXPECT_EQ(ws.TwipsPerPixelX(), 15.0F);
+  f.SetVisible(false);
+  EXPECT_TRUE(ws.SetForegroundWindow(f.hWnd()));  // a hidden window stays hidden
+  EXPECT_FALSE(run.main().isVisible());
+}
+
+TEST(KeyMapping, QtKeysBecomeWindowsKeyCodes) {
+  struct Case {
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    std::int16_t code;
+    std::int16_t shift;
+  };
+  const Case cases[] = {
+      {Qt::Key_Left, Qt::ControlModifier, 37, 2},
+      {Qt::Key_Up, Qt::NoModifier, 38, 0},
+      {Qt::Key_Right, Qt::ShiftModifier | Qt::ControlModifier, 39, 3},
+      {Qt::Key_Down, Qt::AltModifier, 40, 4},
+      {Qt::Key_Home, Qt::ControlModifier | Qt::KeypadModifier, 36, 2},
+      {Qt::Key_B, Qt::ControlModifier, 66, 2},
+      {Qt::Key_N, Qt::ControlModifier | Qt::AltModifier, 78, 6},
+      {Qt::Key_7, Qt::NoModifier, 55, 0},
+      {Qt::Key_7, Qt::KeypadModifier, 103, 0},
+      {Qt::Key_F1, Qt::NoModifier, 112, 0},
+      {Qt::Key_Return, Qt::NoModifier, 13, 0},
+      {Qt::Key_Escape, Qt::MetaModifier, 27, 0},
+      {Qt::Key_Eacute, Qt::NoModifier, 0, 0},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(VirtualKeyCode(c.key, c.modifiers), c.code) << c.key;
+    EXPECT_EQ(ShiftMask(c.modifiers), c.shift) << c.key;
+  }
+}
+
+TEST(Runtime, EndProgramLeavesTheRunningLoop) {
+  WindowRegistry registry;
+  TempDir dir;
+  QtRuntime runtime(registry, LockIn(dir));
+  EXPECT_FALSE(runtime.Ended());
+  QTimer::singleShot(0, [&] { runtime.EndProgram(); });
+  EXPECT_EQ(QApplication::exec(), 0);
+  EXPECT_TRUE(runtime.Ended());
+}
+
+}  // namespace
+}  // namespace ombrelk::testing
