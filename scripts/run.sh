@@ -5,7 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh build
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DOMBRELK_BUILD_BENCH=OFF >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DOMBRELK_BUILD_BENCH=OFF \
+  -DOMBRELK_BUILD_QT=ON >/dev/null
 cmake --build build -j"$(nproc)" --target ombrelk
 config_dir="${XDG_CONFIG_HOME:-$HOME/.config}/ombrelk"
 mkdir -p "$config_dir"
