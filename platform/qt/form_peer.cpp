@@ -1,5 +1,6 @@
 #include "platform/qt/form_peer.h"
 
+#include <QWindow>
 #include <algorithm>
 #include <vector>
 
@@ -7,6 +8,18 @@
 #include "platform/qt/units.h"
 
 namespace ombrelk {
+
+void ShowTopLevel(QWidget& window, bool take_focus) {
+  // Qt reads the attribute when it makes the native window; for one made
+  // already, the window's own property tells the window manager.
+  const bool had = window.testAttribute(Qt::WA_ShowWithoutActivating);
+  window.setAttribute(Qt::WA_ShowWithoutActivating, !take_focus);
+  QWindow* native = window.windowHandle();
+  if (native != nullptr) native->setProperty("_q_showWithoutActivating", !take_focus);
+  window.show();
+  window.setAttribute(Qt::WA_ShowWithoutActivating, had);
+  if (native != nullptr) native->setProperty("_q_showWithoutActivating", had);
+}
 
 FormPeer::FormPeer(Form& form, QWidget& window) : form_(form), window_(window) {
   window_.setWindowTitle(QString::fromStdString(form.Caption()));
@@ -76,11 +89,24 @@ void FormPeer::ApplyPosition() {
   if (window_.pos() != p) window_.move(p);
 }
 
+void FormPeer::HoldOffScreen(bool hold) {
+  held_ = hold;
+  if (!held_) ApplyVisible();
+}
+
 void FormPeer::ApplyVisible() {
-  if (window_.isVisible() == form_.Visible()) return;
+  if (held_ || window_.isVisible() == form_.Visible()) return;
   if (form_.Visible()) {
     SyncWindowState();
-    window_.show();
+    ShowTopLevel(window_,
+                 show_takes_focus_ && !window_.testAttribute(Qt::WA_ShowWithoutActivating));
+    // On X11 a window that went into the always-on-top band (or out of it)
+    // while on screen is made anew by Qt when it is next shown, and the new
+    // one is placed by its client area rather than its frame, a frame's width
+    // off. Placing the frame again puts every shown window where the form says.
+    if (QWindow* native = window_.windowHandle()) {
+      native->setFramePosition(QPoint(Pixels(form_.Left()), Pixels(form_.Top())));
+    }
   } else {
     window_.hide();
   }

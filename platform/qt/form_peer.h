@@ -7,6 +7,9 @@
 
 namespace ombrelk {
 
+// Shows a top-level window, giving it the focus or leaving the focus where it is.
+void ShowTopLevel(QWidget& window, bool take_focus);
+
 // Keeps a top-level window and its form in step. The form is the truth: its
 // changes move, show, hide, restore and retitle the window. What the window
 // system does to the window (the user drags or minimises it, the window
@@ -26,6 +29,19 @@ class FormPeer : public ControlPeer {
 
   void PropertyChanged(Property what) override;
 
+  // While held, the window stays off screen whatever the form says; when let
+  // go, it takes the form's visibility. A start-up may show and hide the
+  // window several times as it reads the settings, and on X11 a window shown
+  // and hidden at once can be left on screen, unframed, by a window manager
+  // that had not managed it yet: so the window comes on screen once, as the
+  // start-up leaves it.
+  void HoldOffScreen(bool hold);
+
+  // Whether showing the window gives it the focus. A program's first window
+  // takes the focus as it comes up; later the calendar comes back from the
+  // tray without taking it, unless the program asks for the foreground.
+  void SetShowTakesFocus(bool takes) { show_takes_focus_ = takes; }
+
   // From the window's events.
   void FrameChanged();
   void VisibilityChanged();
@@ -44,6 +60,8 @@ class FormPeer : public ControlPeer {
   QWidget& window_;
   std::map<const Control*, QWidget*> widgets_;
   bool writing_back_ = false;
+  bool show_takes_focus_ = true;
+  bool held_ = false;
 };
 
 }  // namespace ombrelk

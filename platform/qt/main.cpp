@@ -4,13 +4,17 @@
 #include <QApplication>
 #include <filesystem>
 
+#include "platform/qt/display_session.h"
 #include "platform/qt/program_windows.h"
 #include "platform/qt/qt_font.h"
 #include "platform/qt/qt_platform.h"
+#include "platform/qt/shutdown_requests.h"
 #include "shell/program.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+  ombrelk::ApplicationArguments args(
+      argc, argv, ombrelk::PlatformPluginFor(ombrelk::DisplayEnvironment::OfProcess()));
+  QApplication app(args.argc(), args.argv());
   QGuiApplication::setDesktopFileName(QStringLiteral("ombrelk"));
   // The program ends only through its own exit paths; hiding the last window
   // in the tray, or closing the about box, never ends it.
@@ -22,8 +26,14 @@ int main(int argc, char** argv) {
   ombrelk::Program program(platform.services(), std::filesystem::current_path() / "Ombrelk.ini");
   ombrelk::ProgramWindows windows(program, platform.registry);
 
-  program.Start();
+  windows.RunStartUp(program);
   // A second instance has shown its message and ended during start-up.
   if (platform.runtime.Ended()) return 0;
+  if (!program.has_tray) {
+    platform.tray.AddWhenTrayAppears(program.frmMain.hWnd(), platform.clock.ShortDateText());
+  }
+  // From here on the calendar has settings to save: a request from outside to
+  // end it takes the way of the tray menu's exit entry.
+  ombrelk::ShutdownRequests shutdown([&program] { program.frmMain.mnuEnd_Click(); });
   return QApplication::exec();
 }

@@ -8,6 +8,13 @@ ProgramWindows::ProgramWindows(Program& program, WindowRegistry& registry)
   registry_.Add(program.dlgVersion, version_, kVersionHwnd);
 }
 
+void ProgramWindows::RunStartUp(Program& program) {
+  main_.peer().HoldOffScreen(true);
+  program.Start();
+  main_.peer().HoldOffScreen(false);
+  main_.peer().SetShowTakesFocus(false);
+}
+
 ProgramWindows::~ProgramWindows() {
   registry_.Remove(kVersionHwnd);
   registry_.Remove(kMainHwnd);

@@ -22,6 +22,13 @@ class ProgramWindows {
   ProgramWindows(const ProgramWindows&) = delete;
   ProgramWindows& operator=(const ProgramWindows&) = delete;
 
+  // Runs the program's start-up with the calendar window held off screen
+  // until it is over; the window then comes on screen once, as the start-up
+  // left it, and takes the focus as a program's first window does. After
+  // that it comes back from the tray without taking the focus, unless the
+  // program asks for the foreground (the double-click on the tray icon).
+  void RunStartUp(Program& program);
+
   MainWindow& main() { return main_; }
   VersionDialog& version() { return version_; }
 

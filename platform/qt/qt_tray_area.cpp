@@ -1,9 +1,11 @@
 #include "platform/qt/qt_tray_area.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/qt/qt_pictures.h"
 #include "platform/qt/units.h"
+#include "view/pictures/pictures.h"
 
 namespace ombrelk {
 
@@ -48,14 +50,28 @@ bool QtTrayArea::Shell_NotifyIcon(int message, const TrayIconRecord& record) {
       return true;
     case kNimDelete:
       if (!icon_) return false;
-      icon_->hide();
-      // The removal may come from inside the icon's own signal (the tray
-      // menu's exit entry), so the icon goes once that has returned.
-      icon_.release()->deleteLater();
+      if (in_click_) {
+        // The tray menu's exit entry removes the icon from inside the icon's
+        // own click, which goes on using the icon once the menu has closed:
+        // it leaves the tray when the click is over, or with the program.
+        QMetaObject::invokeMethod(icon_.get(), &QSystemTrayIcon::hide, Qt::QueuedConnection);
+      } else {
+        icon_->hide();
+      }
+      removed_.push_back(std::move(icon_));
       return true;
     default:
       return false;
   }
+}
+
+void QtTrayArea::AddWhenTrayAppears(std::int32_t hwnd, const std::string& tip) {
+  TrayIconRecord record;
+  record.hWnd = hwnd;
+  record.hIcon = static_cast<std::int32_t>(PictureId::AppIcon);
+  const std::size_t n = std::min(tip.size(), record.szTip.size() - 1);
+  std::copy_n(tip.begin(), n, record.szTip.begin());
+  Shell_NotifyIcon(kNimAdd, record);
 }
 
 void QtTrayArea::Activated(QSystemTrayIcon::ActivationReason reason) {
@@ -69,7 +85,9 @@ void QtTrayArea::Activated(QSystemTrayIcon::ActivationReason reason) {
   }
   Form* form = windows_.FormOf(hwnd_);
   if (form == nullptr || !form->MouseMove) return;
+  in_click_ = true;
   form->MouseMove(0, 0, Twips(message), 0);
+  in_click_ = false;
 }
 
 }  // namespace ombrelk

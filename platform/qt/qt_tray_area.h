@@ -2,6 +2,8 @@
 
 #include <QSystemTrayIcon>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/qt/window_registry.h"
 #include "platform/tray_area.h"
@@ -19,6 +21,12 @@ class QtTrayArea : public TrayArea {
   bool IsTrayAvailable() override;
   bool Shell_NotifyIcon(int message, const TrayIconRecord& record) override;
 
+  // Where no tray was found at start-up, the calendar's icon waits for one:
+  // Qt docks it as soon as a tray appears (a panel started, or restarted,
+  // after the calendar). A left double-click and a right press on it then
+  // reach the window as from an icon added at start-up.
+  void AddWhenTrayAppears(std::int32_t hwnd, const std::string& tip);
+
   // The icon while it is shown, else null.
   QSystemTrayIcon* Icon() const { return icon_.get(); }
 
@@ -27,6 +35,10 @@ class QtTrayArea : public TrayArea {
 
   WindowRegistry& windows_;
   std::unique_ptr<QSystemTrayIcon> icon_;
+  // Removed icons, kept until the tray area goes: one may be removed from
+  // inside its own click.
+  std::vector<std::unique_ptr<QSystemTrayIcon>> removed_;
+  bool in_click_ = false;
   std::int32_t hwnd_ = 0;
 };
 

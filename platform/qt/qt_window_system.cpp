@@ -3,7 +3,9 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QWindow>
 
+#include "platform/qt/form_peer.h"
 #include "platform/qt/units.h"
 
 namespace ombrelk {
@@ -12,14 +14,34 @@ namespace {
 
 constexpr std::uint32_t kSwpNoMove = 0x2;
 
-// Shows a window through its form, so that the form's state comes with it,
-// taking the focus only when asked to.
+// Shows a window through its form, so that the form's state comes with it
+// and its peer decides when the window really comes on screen, taking the
+// focus only when asked to.
 void ShowWindow(Form* form, QWidget& w, bool activate) {
+  if (form == nullptr) {
+    ShowTopLevel(w, activate);
+    return;
+  }
   const bool had = w.testAttribute(Qt::WA_ShowWithoutActivating);
   w.setAttribute(Qt::WA_ShowWithoutActivating, !activate);
-  if (form != nullptr) form->SetVisible(true);
-  if (!w.isVisible()) w.show();
+  form->SetVisible(true);
   w.setAttribute(Qt::WA_ShowWithoutActivating, had);
+}
+
+// Enters or leaves the always-on-top band. A window already on screen changes
+// in place: QWidget would make a new native window for new flags, which the
+// window manager would place and focus afresh, and which would tell the
+// desktop's task list and pagers of a window gone and another come.
+void SetStaysOnTop(QWidget& w, bool on_top) {
+  const Qt::WindowFlags flags = w.windowFlags().setFlag(Qt::WindowStaysOnTopHint, on_top);
+  if (flags == w.windowFlags()) return;
+  if (QWindow* native = w.windowHandle();
+      native != nullptr && w.testAttribute(Qt::WA_WState_Created)) {
+    w.overrideWindowFlags(flags);
+    native->setFlags(flags);
+  } else {
+    w.setWindowFlags(flags);  // no native window yet: it is made with the new flags
+  }
 }
 
 }  // namespace
@@ -32,11 +54,7 @@ bool QtWindowSystem::SetWindowPos(std::int32_t hwnd, std::int32_t insert_after, 
   const bool activate = (flags & kSwpNoActivate) == 0;
   const bool show = (flags & kSwpShowWindow) != 0 || w->isVisible();
   if (insert_after == kHwndTopMost || insert_after == kHwndNoTopMost) {
-    const bool on_top = insert_after == kHwndTopMost;
-    // Changing a window's flags hides it; it is shown again below.
-    if (w->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != on_top) {
-      w->setWindowFlag(Qt::WindowStaysOnTopHint, on_top);
-    }
+    SetStaysOnTop(*w, insert_after == kHwndTopMost);
   }
   // The windows keep their fixed size; only the place is taken.
   if ((flags & kSwpNoMove) == 0) w->move(x, y);

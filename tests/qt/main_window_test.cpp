@@ -269,5 +269,67 @@ TEST(MainWindowFrame, CloseButtonUnloadsAndEndsTheProgram) {
   EXPECT_EQ(run.tray.Icon(), nullptr);
 }
 
+// Counts the times a window came on screen and went off it.
+class ShowCounter : public QObject {
+ public:
+  explicit ShowCounter(QWidget& w) { w.installEventFilter(this); }
+  int shows = 0;
+  int hides = 0;
+
+ protected:
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+    if (event->type() == QEvent::Show) ++shows;
+    if (event->type() == QEvent::Hide) ++hides;
+    return false;
+  }
+};
+
+// Reading the settings shows and hides the window as the lines come (on top
+// shows it, "MODE_MIN :1" hides it, "MODE_MIN :0" shows it); on screen, only
+// the state the start-up ends in appears, once.
+TEST(QtStartUp, TheWindowComesOnScreenOnceAsTheStartUpLeavesIt) {
+  struct Case {
+    const char* settings;
+    bool shown;
+  };
+  const Case cases[] = {
+      {"MODE_SHOW:1\r\nMODE_TOP :1\r\nMODE_MIN :1\r\n", false},
+      {"MODE_MIN :1\r\nMODE_SHOW:1\r\nMODE_TOP :1\r\n", true},
+      {"MODE_MIN :0\r\nMODE_SHOW:0\r\nMODE_TOP :0\r\n", false},
+      {"MODE_MIN :0\r\nMODE_SHOW:1\r\nMODE_TOP :0\r\n", true},
+  };
+  for (const Case& c : cases) {
+    QtRun run;
+    WriteFileBytes(run.dir.path() / "Ombrelk.ini",
+                   std::string("FORMTOP  :1800\r\nFORMLEFT :3000\r\nSTARTWDAY:Monday\r\n"
+                               "HOLIDAY  :00000101\r\n") +
+                       c.settings);
+    run.Make();
+    ShowCounter counter(run.main());
+    run.windows->RunStartUp(*run.program);
+    EXPECT_EQ(run.frm().Visible(), c.shown) << c.settings;
+    EXPECT_EQ(run.main().isVisible(), c.shown) << c.settings;
+    EXPECT_EQ(counter.shows, c.shown ? 1 : 0) << c.settings;
+    EXPECT_EQ(counter.hides, 0) << c.settings;
+    if (c.shown) {
+      EXPECT_EQ(run.main().pos(), QPoint(200, 120)) << c.settings;
+    }
+  }
+}
+
+TEST(QtStartUp, AWindowShownLaterStillMirrorsItsForm) {
+  QtRun run;
+  run.Make();
+  run.windows->RunStartUp(*run.program);  // no settings file: shown
+  FrmMain& f = run.frm();
+  ASSERT_TRUE(run.main().isVisible());
+  f.SetVisible(false);
+  EXPECT_FALSE(run.main().isVisible());
+  f.SetLeft(4500);
+  f.SetVisible(true);
+  EXPECT_TRUE(run.main().isVisible());
+  EXPECT_EQ(run.main().pos().x(), 300);
+}
+
 }  // namespace
 }  // namespace ombrelk::testing

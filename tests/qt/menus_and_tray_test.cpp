@@ -100,5 +100,40 @@ TEST(TrayIcon, ClicksReachTheCalendarAsTheShellReportedThem) {
   EXPECT_TRUE(run.runtime.ended);
 }
 
+TEST(TrayIcon, ATrayFoundAfterStartUpGetsTheIcon) {
+  QtRun run;
+  run.tray.available = false;
+  FrmMain& f = run.Start();
+  ASSERT_FALSE(run.program->has_tray);
+  EXPECT_EQ(run.tray.Icon(), nullptr);
+  EXPECT_TRUE(run.main().isVisible());
+
+  run.tray.AddWhenTrayAppears(f.hWnd(), "2026/12/07");
+  QSystemTrayIcon* icon = run.tray.Icon();
+  ASSERT_NE(icon, nullptr);
+  EXPECT_TRUE(icon->isVisible());  // docked by Qt once a tray is there
+  EXPECT_EQ(icon->toolTip(), "2026/12/07");
+  EXPECT_FALSE(icon->icon().isNull());
+  emit icon->activated(QSystemTrayIcon::DoubleClick);
+  EXPECT_FALSE(run.main().isVisible());
+  emit icon->activated(QSystemTrayIcon::DoubleClick);
+  EXPECT_TRUE(run.main().isVisible());
+  emit icon->activated(QSystemTrayIcon::Context);
+  EXPECT_EQ(run.runtime.popups, std::vector<std::string>{"mnuTray"});
+}
+
+TEST(TrayIcon, ALongTipIsCutAndTheIconAddedOnce) {
+  QtRun run;
+  run.tray.available = false;
+  FrmMain& f = run.Start();
+  run.tray.AddWhenTrayAppears(f.hWnd(), std::string(100, 'x'));
+  ASSERT_NE(run.tray.Icon(), nullptr);
+  EXPECT_EQ(run.tray.Icon()->toolTip(), QString(63, 'x'));
+  QSystemTrayIcon* first = run.tray.Icon();
+  run.tray.AddWhenTrayAppears(f.hWnd(), "again");
+  EXPECT_EQ(run.tray.Icon(), first);
+  EXPECT_EQ(first->toolTip(), QString(63, 'x'));
+}
+
 }  // namespace
 }  // namespace ombrelk::testing

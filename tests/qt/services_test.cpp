@@ -4,11 +4,16 @@
 
 #include <QApplication>
 #include <QLockFile>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include "platform/qt/key_mapping.h"
+#include "platform/qt/qt_desktop_shell.h"
 #include "qt_run.h"
+#include "shell/window_options.h"
 
 namespace ombrelk::testing {
 namespace {
@@ -77,6 +82,38 @@ TEST(WindowSystem, TopmostBandIsEnteredAndLeftInPlaceWithoutActivating) {
   EXPECT_FALSE(ws.SetWindowPos(0, kHwndTop, 0, 0, 0, 0, kSwpShowWindow));  // not ours
 }
 
+// Counts the times a window went off screen.
+class HideCounter : public QObject {
+ public:
+  explicit HideCounter(QWidget& w) { w.installEventFilter(this); }
+  int hides = 0;
+
+ protected:
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+    if (event->type() == QEvent::Hide) ++hides;
+    return false;
+  }
+};
+
+TEST(WindowSystem, AWindowOnScreenChangesBandInPlace) {
+  QtRun run;
+  FrmMain& f = run.Start();
+  ASSERT_TRUE(run.main().isVisible());
+  QWindow* native = run.main().windowHandle();
+  ASSERT_NE(native, nullptr);
+  HideCounter counter(run.main());
+  for (const std::int32_t band : {kHwndNoTopMost, kHwndTopMost, kHwndNoTopMost}) {
+    const bool on_top = band == kHwndTopMost;
+    run.window_system.SetWindowPos(f.hWnd(), band, TwipsToPixels(f.Left()), TwipsToPixels(f.Top()),
+                                   185, 174, kSwpShowWindow | kSwpNoActivate);
+    EXPECT_EQ(run.main().windowHandle(), native);
+    EXPECT_EQ(native->flags().testFlag(Qt::WindowStaysOnTopHint), on_top);
+    EXPECT_EQ(run.main().windowFlags().testFlag(Qt::WindowStaysOnTopHint), on_top);
+    EXPECT_TRUE(run.main().isVisible());
+  }
+  EXPECT_EQ(counter.hides, 0);
+}
+
 TEST(WindowSystem, ForegroundIsOneOfOursOrNone) {
   QtRun run;
   FrmMain& f = run.Start();
@@ -117,6 +154,37 @@ TEST(KeyMapping, QtKeysBecomeWindowsKeyCodes) {
   for (const Case& c : cases) {
     EXPECT_EQ(VirtualKeyCode(c.key, c.modifiers), c.code) << c.key;
     EXPECT_EQ(ShiftMask(c.modifiers), c.shift) << c.key;
+  }
+}
+
+TEST(DesktopShell, MessageBoxesShowTheirTitleTextIconAndAnOkButton) {
+  struct Case {
+    int style;
+    QMessageBox::Icon icon;
+  };
+  const Case cases[] = {
+      {kMbIconExclamation, QMessageBox::Warning},
+      {16, QMessageBox::Critical},
+      {32, QMessageBox::Question},
+      {64, QMessageBox::Information},
+      {0, QMessageBox::NoIcon},
+      {kMbIconExclamation | 1, QMessageBox::Warning},
+  };
+  QtDesktopShell shell;
+  for (const Case& c : cases) {
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      seen = true;
+      EXPECT_EQ(box->windowTitle(), "Ombrelk");
+      EXPECT_EQ(box->text(), "起動済みです。");
+      EXPECT_EQ(box->icon(), c.icon) << c.style;
+      EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+      box->button(QMessageBox::Ok)->click();
+    });
+    EXPECT_EQ(shell.MessageBox("起動済みです。", c.style, "Ombrelk"), 1);
+    EXPECT_TRUE(seen) << c.style;
   }
 }
 

@@ -1,0 +1,353 @@
+# shellcheck shell=bash
+# The end-to-end cases, one function each; run_case.sh runs one by name.
+# Every case starts from the same settings file: the window's frame at
+# (200, 120) pixels, Monday first, three holidays of the user's own.
+
+readonly TOP=1800 LEFT=3000 X=200 Y=120
+readonly HOLIDAYS='000001010000050320270506'
+
+# Starts a display, a window manager and the calendar with the given modes.
+#   start_with SHOW ONTOP MIN tray|no-tray
+start_with() {
+  write_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" "$1" "$2" "$3"
+  start_display
+  start_wm "$4"
+  start_calendar
+}
+
+wait_for_icon() { wait_for 15 "the tray icon" icon_docked; }
+wait_for_shown() { wait_for 15 "the calendar window on screen" calendar_viewable; }
+wait_for_hidden() { wait_for 10 "the calendar window to go" calendar_hidden; }
+still_running() { holds_for 1 "the calendar keeps running" kill -0 "$prog_pid"; }
+
+# The frame the window manager drew around a window.
+frame_of() { xwininfo -tree -id "$1" | awk '/Parent window id/ {print $4}'; }
+
+# True when window a is stacked above window b. xwininfo lists the screen's
+# windows from the top down.
+stacked_above() {
+  local a b
+  a=$(printf '0x%x' "$(frame_of "$1")")
+  b=$(printf '0x%x' "$(frame_of "$2")")
+  xwininfo -root -children | awk -v a="$a" -v b="$b" '
+    $1 == a && !seen {found = 1; exit} $1 == b {seen = 1} END {exit !found}'
+}
+
+# A framed window of the calendar's other than the calendar itself.
+dialog_window() {
+  local w calendar o
+  calendar=$(calendar_window)
+  for w in $(xdotool search --all --onlyvisible --pid "$prog_pid" --classname '^ombrelk$' 2>/dev/null); do
+    [[ $w == "$calendar" ]] && continue
+    read -r _ _ _ _ o < <(window_box "$w")
+    [[ $o == no ]] && {
+      printf '%s\n' "$w"
+      return 0
+    }
+  done
+  return 1
+}
+
+wm_state() { xprop -id "$(calendar_window)" WM_STATE 2>/dev/null; }
+wm_state_is() { wm_state | contains "window state: \($1\)"; }
+
+case_icon_in_tray() {
+  start_with 1 0 0 tray
+  wait_for_icon
+  wait_for_shown
+  expect_frame_at "$X" "$Y"
+  [[ $(tray_icons | wc -l) == 1 ]] || fail "not exactly one tray icon"
+  xprop -id "$(calendar_window)" WM_CLASS | contains '"ombrelk"' || fail "the window's class"
+}
+
+case_double_click_toggles() {
+  start_with 1 0 0 tray
+  wait_for_icon
+  wait_for_shown
+  click_on "$(tray_icon)" 1
+  holds_for 1 "a single click leaves the window on screen" calendar_viewable
+  double_click_icon
+  wait_for_hidden
+  still_running
+  # Shown again while another program has the focus: the calendar comes to the front.
+  start_other_window other
+  double_click_icon
+  wait_for_shown
+  wait_for 10 "the calendar to take the focus" calendar_active
+  expect_frame_at "$X" "$Y"
+}
+
+case_tray_menu_exit() {
+  start_with 1 0 0 tray
+  wait_for_icon
+  wait_for_shown
+  double_click_icon
+  wait_for_hidden
+  click_on "$(tray_icon)" 3
+  wait_for 10 "the tray menu" popup_menu
+  holds_for 1 "the window stays in the tray while the menu is open" calendar_hidden
+  pick_entry 2
+  expect_exit "$prog_pid" "the exit entry to end the calendar"
+  expect_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 1 0 1
+  [[ ! -e $XDG_RUNTIME_DIR/ombrelk.lock ]] || fail "the lock outlived the calendar"
+}
+
+case_tray_menu_show() {
+  start_with 0 0 0 tray
+  wait_for_icon
+  holds_for 1 "the window starts in the tray" calendar_hidden
+  start_other_window other
+  tray_menu 1
+  wait_for_shown
+  expect_frame_at "$X" "$Y"
+  wait_for 10 "the calendar above the other window" stacked_above "$(calendar_window)" "$other"
+  holds_for 1 "the focus stays with the other window" is_active "$other"
+}
+
+case_version_dialog() {
+  start_with 0 0 0 tray
+  wait_for_icon
+  holds_for 1 "the window starts in the tray" calendar_hidden
+  tray_menu 3
+  wait_for 10 "the version dialog" dialog_window
+  local dialog
+  dialog=$(dialog_window)
+  xprop -id "$dialog" _NET_WM_NAME | contains 'バージョン情報' || fail "the dialog's title"
+  xdotool windowactivate --sync "$dialog"
+  xdotool key Return
+  wait_for 10 "the dialog to close" not dialog_window
+  wait_for_hidden
+  still_running
+  wait_for_icon
+}
+
+case_month_keys() {
+  start_with 1 0 0 tray
+  wait_for_shown
+  xdotool windowactivate --sync "$(calendar_window)"
+  wait_for 10 "the calendar to take the focus" calendar_active
+  local line='179x22+0+0' may june april
+  wait_for 5 "the year and month drawn" strip_painted "$line"
+  may=$(strip_sum "$line")
+  xdotool key ctrl+Right
+  wait_for 5 "Ctrl+Right to show the next month" strip_is_not "$line" "$may"
+  june=$(strip_sum "$line")
+  xdotool key ctrl+Up
+  wait_for 5 "Ctrl+Up to show this month again" strip_is "$line" "$may"
+  xdotool key ctrl+Left
+  wait_for 5 "Ctrl+Left to show the month before" strip_is_not "$line" "$may"
+  april=$(strip_sum "$line")
+  [[ $april != "$june" ]] || fail "April looks like June"
+  xdotool key ctrl+n ctrl+n
+  wait_for 5 "Ctrl+N twice to reach June" strip_is "$line" "$june"
+  xdotool key ctrl+c
+  wait_for 5 "Ctrl+C to show this month" strip_is "$line" "$may"
+  [[ -n $(calendar_window) ]] || fail "the title no longer shows today"
+}
+
+case_always_on_top() {
+  start_with 1 0 0 tray
+  wait_for_icon
+  wait_for_shown
+  local first
+  first=$(calendar_window)
+  settings_menu 2
+  wait_for 10 "the window to enter the topmost band" above
+  [[ $(calendar_window) == "$first" ]] || fail "the window was made anew"
+  expect_frame_at "$X" "$Y"
+  settings_menu 2
+  wait_for 10 "the window to leave the topmost band" not above
+  expect_frame_at "$X" "$Y"
+  settings_menu 2
+  wait_for 10 "the window to enter the topmost band again" above
+  # Through the tray and back: still on top, still in its place.
+  double_click_icon
+  wait_for_hidden
+  double_click_icon
+  wait_for_shown
+  wait_for 10 "the window to be on top after coming back" above
+  expect_frame_at "$X" "$Y"
+  kill -TERM "$prog_pid"
+  expect_exit "$prog_pid" "SIGTERM to end the calendar"
+  expect_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 1 1 0
+}
+
+case_minimise_to_tray() {
+  start_with 1 0 0 tray
+  wait_for_icon
+  wait_for_shown
+  xdotool windowminimize "$(calendar_window)"
+  wait_for_hidden
+  # Sent to the tray, the window is withdrawn, not an icon of the window manager's.
+  wait_for 10 "the window to leave the window manager" not wm_state_is 'Iconic\|Normal'
+  ! wmctrl -l | contains "$E2E_TITLE" || fail "the task list still holds the window"
+  still_running
+  double_click_icon
+  wait_for_shown
+  wm_state_is Normal || fail "the window came back $(wm_state)"
+  expect_frame_at "$X" "$Y"
+  kill -TERM "$prog_pid"
+  expect_exit "$prog_pid" "SIGTERM to end the calendar"
+  expect_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 1 0 0
+}
+
+case_second_instance() {
+  start_with 1 0 0 tray
+  wait_for_icon
+  wait_for_shown
+  cp "$(settings_file)" "$work/before.ini"
+  start_program
+  local second=$last_pid box
+  helpers+=("$second")
+  wait_for 15 "the message of the second start" \
+    xdotool search --all --onlyvisible --pid "$second" --name '^Ombrelk$'
+  box=$(xdotool search --all --onlyvisible --pid "$second" --name '^Ombrelk$' | awk 'NR == 1')
+  xprop -id "$box" _NET_WM_WINDOW_TYPE | contains DIALOG || fail "the message is no dialog"
+  [[ -z $(calendar_window "$second") ]] || fail "the second start made a calendar window"
+  ! icon_docked "$second" || fail "the second start added a tray icon"
+  xdotool windowactivate --sync "$box"
+  xdotool key Return
+  expect_exit "$second" "the second start to end after its message"
+  cmp -s "$work/before.ini" "$(settings_file)" || fail "the second start touched the settings"
+  kill -0 "$prog_pid" || fail "the first calendar ended"
+  icon_docked || fail "the first calendar lost its icon"
+  calendar_viewable || fail "the first calendar lost its window"
+}
+
+case_close_by_window_manager() {
+  start_with 1 0 0 tray
+  wait_for_icon
+  wait_for_shown
+  local w
+  w=$(calendar_window)
+  # The user moves the window and picks another first weekday.
+  xdotool windowmove "$w" 330 260
+  wait_for 10 "the window to move" not frame_at "$X" "$Y"
+  xdotool windowactivate --sync "$w"
+  wait_for 10 "the calendar to take the focus" calendar_active
+  xdotool key Down  # the weekday selector has the focus: Monday to Tuesday
+  local x y
+  read -r x y < <(frame_position "$w")
+  wmctrl -i -c "$w"
+  expect_exit "$prog_pid" "closing the window to end the calendar"
+  expect_settings $((y * 15)) $((x * 15)) Tuesday "$HOLIDAYS" 1 0 0
+}
+
+case_sigterm_in_tray() {
+  start_with 1 0 1 tray
+  wait_for_icon
+  holds_for 1 "the window starts in the tray, as it was left" calendar_hidden
+  kill -TERM "$prog_pid"
+  expect_exit "$prog_pid" "SIGTERM to end the calendar"
+  expect_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 1 0 1
+}
+
+case_sighup_and_sigint() {
+  start_with 1 0 0 tray
+  local signal
+  for signal in HUP INT; do
+    wait_for_icon
+    wait_for_shown
+    kill -"$signal" "$prog_pid"
+    expect_exit "$prog_pid" "SIG$signal to end the calendar"
+    expect_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 1 0 0
+    if [[ $signal == HUP ]]; then start_calendar; fi
+  done
+}
+
+case_starts_in_tray() {
+  start_with 0 0 0 tray
+  wait_for_icon
+  holds_for 1 "the window starts in the tray" calendar_hidden
+  start_other_window other
+  double_click_icon
+  wait_for_shown
+  wait_for 10 "the calendar to take the focus" calendar_active
+  expect_frame_at "$X" "$Y"
+  tray_menu 2
+  expect_exit "$prog_pid" "the exit entry to end the calendar"
+  expect_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 0 0 0
+}
+
+case_no_tray() {
+  # Neither "start in the tray" nor "hidden at the last exit" can hide the
+  # window where there is no tray to bring it back from.
+  start_with 0 0 1 no-tray
+  wait_for_shown
+  expect_frame_at "$X" "$Y"
+  holds_for 1 "no icon without a tray" not icon_docked
+  xdotool windowminimize "$(calendar_window)"
+  wait_for 10 "the window to be minimised the ordinary way" wm_state_is Iconic
+  still_running
+  wmctrl -i -a "$(calendar_window)"
+  wait_for_shown
+  # The tray menu's entries have joined the settings menu: the fourth is the exit.
+  settings_menu 4
+  expect_exit "$prog_pid" "the exit entry of the settings menu to end the calendar"
+  expect_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 0 0 0
+}
+
+case_tray_appears_later() {
+  start_with 1 0 0 no-tray
+  wait_for_shown
+  holds_for 1 "no icon without a tray" not icon_docked
+  stop_wm
+  start_wm tray
+  wait_for_icon
+  double_click_icon
+  wait_for_hidden
+  double_click_icon
+  wait_for_shown
+}
+
+case_tray_restarts() {
+  start_with 1 0 0 tray
+  wait_for_icon
+  wait_for_shown
+  stop_wm
+  holds_for 1 "the calendar outlives its tray" kill -0 "$prog_pid"
+  start_wm tray
+  wait_for_icon
+  double_click_icon
+  wait_for_hidden
+  tray_menu 2
+  expect_exit "$prog_pid" "the exit entry to end the calendar"
+  local saved
+  saved=$(tr -d '\r' <"$(settings_file)" | grep -c '^MODE_MIN :1$' || true)
+  [[ $saved == 1 ]] || fail "the window's place in the tray was not saved"
+}
+
+case_stale_lock() {
+  start_with 1 0 0 tray
+  wait_for_icon
+  wait_for_shown
+  cp "$(settings_file)" "$work/before.ini"
+  kill -KILL "$prog_pid"
+  wait "$prog_pid" 2>/dev/null || true
+  prog_pid=''
+  [[ -e $XDG_RUNTIME_DIR/ombrelk.lock ]] || fail "no lock in the runtime folder"
+  cmp -s "$work/before.ini" "$(settings_file)" || fail "a killed calendar changed its settings"
+  start_calendar
+  wait_for_icon
+  wait_for_shown
+  ! xdotool search --all --onlyvisible --pid "$prog_pid" --name '^Ombrelk$' >/dev/null ||
+    fail "the stale lock was taken for a running calendar"
+  tray_menu 2
+  expect_exit "$prog_pid" "the exit entry to end the calendar"
+  expect_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 1 0 0
+}
+
+case_wayland_session() {
+  write_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 1 0 0
+  start_display
+  start_wm tray
+  # A Wayland desktop with XWayland: the calendar goes to the X server, where
+  # it can place its window.
+  start_calendar WAYLAND_DISPLAY=wayland-ombrelk-e2e XDG_SESSION_TYPE=wayland
+  wait_for_icon
+  wait_for_shown
+  expect_frame_at "$X" "$Y"
+  kill -TERM "$prog_pid"
+  expect_exit "$prog_pid" "SIGTERM to end the calendar"
+  expect_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 1 0 0
+}

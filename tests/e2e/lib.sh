@@ -1,0 +1,384 @@
+# shellcheck shell=bash
+# The calendar as a user meets it, on a virtual X display with a window
+# manager and a tray: helpers shared by the end-to-end cases. Sourced by
+# run_case.sh, which sets PROGRAM, CASE and OUT before calling e2e_setup.
+
+# A Monday, and a public holiday: the start-up date every case runs on.
+readonly E2E_NOW='2027-05-03 10:00:00'
+readonly E2E_TITLE='2027/05/03'
+readonly SCREEN_W=800 SCREEN_H=600 TRAY_H=28
+readonly SKIP=77
+
+work='' prog_pid='' wm_pid='' display_pid='' last_pid='' faketime_lib=''
+other=''    # the window of another program, once a case has started one
+helpers=()  # other clients started by a case (xmessage), ended first
+
+log() { printf '%s\n' "$*" >&2; }
+fail() {
+  log "FAIL: $*"
+  exit 1
+}
+
+# Polls command until it succeeds, for at most timeout seconds.
+#   wait_for TIMEOUT DESCRIPTION COMMAND...
+wait_for() {
+  local timeout=$1 what=$2
+  shift 2
+  local deadline=$((SECONDS + timeout))
+  until "$@" >/dev/null 2>&1; do
+    ((SECONDS < deadline)) || fail "timed out after ${timeout}s waiting for: $what"
+    sleep 0.05
+  done
+}
+
+# Holds for a while that a command keeps succeeding: for what must NOT
+# happen (a single click must not hide the window).
+#   holds_for SECONDS DESCRIPTION COMMAND...
+holds_for() {
+  local rounds=$(($1 * 20)) what=$2
+  shift 2
+  while ((rounds-- > 0)); do
+    "$@" >/dev/null 2>&1 || fail "no longer true: $what"
+    sleep 0.05
+  done
+}
+
+need_tools() {
+  local tool
+  for tool in Xvfb jwm xdotool wmctrl xprop xwininfo xdpyinfo import xmessage; do
+    command -v "$tool" >/dev/null || {
+      log "SKIP: $tool is not installed (scripts/install-deps.sh test)"
+      exit "$SKIP"
+    }
+  done
+  local libs=(/usr/lib/*/faketime/libfaketime.so.1)
+  faketime_lib=${libs[0]}
+  [[ -e $faketime_lib ]] || {
+    log "SKIP: libfaketime is not installed"
+    exit "$SKIP"
+  }
+}
+
+e2e_setup() {
+  need_tools
+  work=$(mktemp -d "${TMPDIR:-/tmp}/ombrelk-e2e.XXXXXX")
+  rm -rf "$OUT"
+  mkdir -p "$OUT" "$work/home" "$work/config" "$work/cache" "$work/data" "$work/calendar"
+  mkdir -m 700 "$work/runtime"
+  # The case's own user folders, so that its lock and files touch nothing else,
+  # and none of the desktop session the tests may be started from.
+  export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/cache
+  export XDG_DATA_HOME=$work/data XDG_RUNTIME_DIR=$work/runtime
+  unset DISPLAY DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER WAYLAND_DISPLAY XDG_SESSION_TYPE
+  unset QT_QPA_PLATFORM QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR
+  export LC_ALL=C.UTF-8
+  trap e2e_finish EXIT
+}
+
+e2e_finish() {
+  local rc=$?
+  trap - EXIT
+  if ((rc != 0 && rc != SKIP)) && [[ -n ${DISPLAY:-} ]]; then
+    import -window root "$OUT/failure.png" 2>/dev/null &&
+      log "screenshot of the failure: $OUT/failure.png"
+    xwininfo -root -tree >"$OUT/windows.txt" 2>&1 || true
+  fi
+  if [[ -f $work/calendar/Ombrelk.ini ]]; then cp "$work/calendar/Ombrelk.ini" "$OUT/"; fi
+  # The clients first, the window manager next, the display last.
+  local pid
+  for pid in "${helpers[@]}" "$prog_pid" "$wm_pid" "$display_pid"; do
+    [[ -n $pid ]] || continue
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
+  rm -rf "$work"
+  exit "$rc"
+}
+
+# A display of the case's own: Xvfb picks a free number and tells it on fd 3.
+# It must not reset when its last client goes (a window manager restarted, a
+# probe that came and went), or the next client finds no server.
+start_display() {
+  Xvfb -displayfd 3 -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -nolisten tcp -noreset \
+    3>"$work/display" 2>"$OUT/xvfb.log" &
+  display_pid=$!
+  wait_for 20 "the X server" test -s "$work/display"
+  DISPLAY=":$(head -n1 "$work/display")"
+  export DISPLAY
+  wait_for 20 "the X server to answer on $DISPLAY" xdpyinfo
+}
+
+# The window manager; with "tray" its panel carries a notification area.
+#   start_wm tray|no-tray
+start_wm() {
+  local dock=''
+  [[ $1 == tray ]] && dock='<Dock/>'
+  cat >"$work/jwmrc-$1" <<JWMRC
+<?xml version="1.0"?>
+<JWM>
+  <Tray x="0" y="-1" height="$TRAY_H" autohide="off"><TaskList maxwidth="200"/>$dock</Tray>
+  <FocusModel>click</FocusModel>
+  <Desktops width="1" height="1"><Background type="solid">#3A7070</Background></Desktops>
+</JWM>
+JWMRC
+  jwm -f "$work/jwmrc-$1" >>"$OUT/jwm.log" 2>&1 &
+  wm_pid=$!
+  wait_for 20 "the window manager" xprop -root _NET_SUPPORTING_WM_CHECK
+  wait_for 20 "the panel" panel_window
+  if [[ $1 == tray ]]; then wait_for 20 "the notification area" dock_ready; fi
+}
+
+stop_wm() {
+  kill "$wm_pid"
+  wait "$wm_pid" 2>/dev/null || true
+  wm_pid=''
+  wait_for 10 "the panel to go" not panel_window
+}
+
+not() { ! "$@"; }
+
+# grep for a pipe's end: reads all its input, so that the writer never dies of
+# a closed pipe (which pipefail would report as a failure).
+contains() { grep -e "$1" >/dev/null; }
+
+# True once a child process has ended (it stays a zombie until waited for).
+process_ended() {
+  local state
+  state=$(awk '{print $3}' "/proc/$1/stat" 2>/dev/null) || return 0
+  [[ -z $state || $state == Z ]]
+}
+
+# The panel: the window along the bottom of the screen.
+panel_window() {
+  xwininfo -root -children | contains " ${SCREEN_W}x${TRAY_H}+0+$((SCREEN_H - TRAY_H)) "
+}
+
+# The notification area is the panel's child; it exists once the panel owns
+# the tray selection.
+dock_ready() {
+  xwininfo -root -tree | grep -A1 " ${SCREEN_W}x${TRAY_H}+0+$((SCREEN_H - TRAY_H)) " |
+    contains 'child'
+}
+
+# Writes the settings file the calendar starts with.
+#   write_settings TOP LEFT WEEKDAY HOLIDAYS SHOW ONTOP MIN   (empty MIN: no line)
+write_settings() {
+  {
+    printf 'FORMTOP  :%s\r\nFORMLEFT :%s\r\nSTARTWDAY:%s\r\nHOLIDAY  :%s\r\n' "$1" "$2" "$3" "$4"
+    printf 'MODE_SHOW:%s\r\nMODE_TOP :%s\r\n' "$5" "$6"
+    if [[ -n $7 ]]; then printf 'MODE_MIN :%s\r\n' "$7"; fi
+  } >"$work/calendar/Ombrelk.ini"
+}
+
+settings_file() { printf '%s' "$work/calendar/Ombrelk.ini"; }
+
+# The file the calendar writes at exit: exactly these seven lines.
+#   expect_settings TOP LEFT WEEKDAY HOLIDAYS SHOW ONTOP MIN
+expect_settings() {
+  printf 'FORMTOP  :%s\r\nFORMLEFT :%s\r\nSTARTWDAY:%s\r\nHOLIDAY  :%s\r\nMODE_SHOW:%s\r\nMODE_TOP :%s\r\nMODE_MIN :%s\r\n' \
+    "$@" >"$work/expected.ini"
+  cmp -s "$work/expected.ini" "$(settings_file)" || {
+    log "expected settings:"
+    cat -A "$work/expected.ini" >&2
+    log "saved settings:"
+    cat -A "$(settings_file)" >&2
+    fail "the saved settings differ"
+  }
+}
+
+# Starts the calendar in its folder on the fixed date, as a desktop launcher
+# would: the end signals at their default actions. Extra NAME=VALUE
+# arguments go into its environment.
+start_program() {
+  (cd "$work/calendar" &&
+    exec env --default-signal=TERM,INT,HUP LD_PRELOAD="$faketime_lib" \
+      FAKETIME="@$E2E_NOW" FAKETIME_DONT_FAKE_MONOTONIC=1 "$@" "$PROGRAM") \
+    >>"$OUT/program.log" 2>&1 &
+  last_pid=$!
+}
+
+start_calendar() {
+  start_program "$@"
+  prog_pid=$last_pid
+}
+
+# Waits for the calendar's process to end; fails unless it ended by itself
+# with status 0.
+expect_exit() {
+  local pid=$1 what=$2
+  wait_for 15 "$what" process_ended "$pid"
+  local status=0
+  wait "$pid" || status=$?
+  ((status == 0)) || fail "$what: exit status $status"
+  if [[ $pid == "$prog_pid" ]]; then prog_pid=''; fi
+}
+
+# The calendar window of a process (on X11 it may be made anew, so it is
+# looked up each time): its title is today's date.
+calendar_window() {
+  xdotool search --all --pid "${1:-$prog_pid}" --name "^${E2E_TITLE}\$" 2>/dev/null | awk 'NR == 1'
+}
+
+viewable() {
+  [[ -n $1 ]] && xwininfo -id "$1" 2>/dev/null | contains 'Map State: IsViewable'
+}
+
+calendar_viewable() { viewable "$(calendar_window "$@")"; }
+calendar_hidden() {
+  local w
+  w=$(calendar_window "$@")
+  [[ -z $w ]] || ! viewable "$w"
+}
+
+# The place and size of a window, "x y width height override-redirect".
+window_box() {
+  xwininfo -id "$1" 2>/dev/null | awk '
+    /Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+    /Width:/ {w = $2} /Height:/ {h = $2} /Override Redirect State/ {o = $4}
+    END {print x, y, w, h, o}'
+}
+
+# The tray icons: small windows of the process inside the panel's strip,
+# where only docked icons can be.
+tray_icons() {
+  local pid=${1:-$prog_pid} w y wd
+  for w in $(xdotool search --all --onlyvisible --pid "$pid" --classname '^ombrelk$' 2>/dev/null); do
+    read -r _ y wd _ _ < <(window_box "$w")
+    if ((y >= SCREEN_H - TRAY_H && wd <= TRAY_H)); then printf '%s\n' "$w"; fi
+  done
+}
+
+# The tray icon of the process; fails while it has none.
+tray_icon() {
+  local icons
+  icons=$(tray_icons "$@")
+  [[ -n $icons ]] && printf '%s\n' "${icons%%$'\n'*}"
+}
+
+icon_docked() { tray_icon "$@" >/dev/null; }
+
+pointer_at() { [[ $(xdotool getmouselocation) == "x:$1 y:$2 "* ]]; }
+
+# Moves the pointer and waits until the server has it there.
+move_pointer() {
+  xdotool mousemove "$1" "$2"
+  wait_for 5 "the pointer at $1,$2" pointer_at "$1" "$2"
+}
+
+# Clicks on the middle of a window: click_on WINDOW BUTTON [COUNT]
+click_on() {
+  local w=$1 button=$2 count=${3:-1} info x y wd ht
+  info=$(xwininfo -id "$w")
+  x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
+  y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
+  wd=$(awk '/Width:/ {print $2}' <<<"$info")
+  ht=$(awk '/Height:/ {print $2}' <<<"$info")
+  move_pointer $((x + wd / 2)) $((y + ht / 2))
+  xdotool click --repeat "$count" --delay 60 "$button"
+}
+
+double_click_icon() { click_on "$(tray_icon)" 1 2; }
+
+# A pop-up menu of the calendar's on screen: a window of the process that
+# the window manager does not frame, outside the panel.
+popup_menu() {
+  local w y o
+  for w in $(xdotool search --all --onlyvisible --pid "$prog_pid" --classname '^ombrelk$' 2>/dev/null); do
+    read -r _ y _ _ o < <(window_box "$w")
+    [[ $o == yes ]] && ((y < SCREEN_H - TRAY_H)) && return 0
+  done
+  return 1
+}
+
+# Opens the tray menu with a right click and picks the entry that many Down
+# presses away: 1 "Ombrelk 表示", 2 "Ombrelk 終了", 3 "バージョン情報".
+tray_menu() {
+  click_on "$(tray_icon)" 3
+  wait_for 10 "the tray menu" popup_menu
+  pick_entry "$1"
+}
+
+# The settings menu: a right click on the day grid.
+settings_menu() {
+  local w
+  w=$(calendar_window)
+  local info x y
+  info=$(xwininfo -id "$w")
+  x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
+  y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
+  move_pointer $((x + 90)) $((y + 70))
+  xdotool click 3
+  wait_for 10 "the settings menu" popup_menu
+  pick_entry "$1"
+}
+
+pick_entry() {
+  local i
+  for ((i = 0; i < $1; i++)); do xdotool key Down; done
+  xdotool key Return
+  wait_for 10 "the menu to close" not popup_menu
+}
+
+# The outer frame's place on screen, "x y": the client's place less its
+# place inside the frame the window manager drew.
+frame_position() {
+  local info
+  info=$(xwininfo -id "$1")
+  local ax ay rx ry
+  ax=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
+  ay=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
+  rx=$(awk '/Relative upper-left X/ {print $4}' <<<"$info")
+  ry=$(awk '/Relative upper-left Y/ {print $4}' <<<"$info")
+  printf '%d %d\n' $((ax - rx)) $((ay - ry))
+}
+
+frame_at() { [[ $(frame_position "$(calendar_window)") == "$1 $2" ]]; }
+
+expect_frame_at() {
+  frame_at "$1" "$2" ||
+    fail "the window's frame is at $(frame_position "$(calendar_window)"), expected $1 $2"
+}
+
+active_window() {
+  xprop -root _NET_ACTIVE_WINDOW | awk '{print $NF}'
+}
+
+# Window ids compare as numbers: xprop gives hex, xdotool decimal.
+is_active() {
+  local active
+  active=$(active_window)
+  [[ $active == 0x* ]] && (($1 == active))
+}
+
+calendar_active() {
+  local w
+  w=$(calendar_window)
+  [[ -n $w ]] && is_active "$w"
+}
+
+net_wm_state() { xprop -id "$(calendar_window)" _NET_WM_STATE 2>/dev/null; }
+above() { net_wm_state | contains _NET_WM_STATE_ABOVE; }
+
+# Another program's window that holds the focus: start_other_window NAME
+start_other_window() {
+  xmessage -name "$1" -geometry +420+300 "$1" &
+  helpers+=($!)
+  wait_for 10 "the other window" xdotool search --onlyvisible --classname "^$1\$"
+  other=$(xdotool search --onlyvisible --classname "^$1\$" | awk 'NR == 1')
+  xdotool windowactivate --sync "$other"
+  wait_for 10 "the other window to take the focus" is_active "$other"
+}
+
+# A strip of the calendar window drawn: more than a couple of colours.
+strip_painted() {
+  local colours
+  colours=$(import -window "$(calendar_window)" -crop "$1" -format '%k' info: 2>/dev/null)
+  ((${colours:-0} > 2))
+}
+
+# The pixels of a strip of the calendar window, as a checksum.
+strip_sum() {
+  import -window "$(calendar_window)" -crop "$1" rgb:- 2>/dev/null | md5sum | cut -c1-32
+}
+strip_is() { [[ $(strip_sum "$1") == "$2" ]]; }
+strip_is_not() { [[ $(strip_sum "$1") != "$2" ]]; }
