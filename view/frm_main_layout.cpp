@@ -87,12 +87,12 @@ void FrmMain::LayOut() {
   Line1(1).x1 = 0, Line1(1).y1 = 300, Line1(1).x2 = 2700, Line1(1).y2 = 300;
 
   for (int i = 0; i < lblDay.Count(); ++i) {
-    const auto row = static_cast<float>(i / 7);
+    const int row = i / 7;  // whole rows of seven cells
     const int column = i % 7;
     Label& cell = lblDay(i);
     SetUpTextLabel(cell,
-                   {kColumnStep * static_cast<float>(column), kGridTop + kRowStep * row, kCellWidth,
-                    kCellHeight},
+                   {kColumnStep * static_cast<float>(column),
+                    kGridTop + kRowStep * static_cast<float>(row), kCellWidth, kCellHeight},
                    Alignment::Right);
     cell.SetCaption(kDesignDayTexts[static_cast<std::size_t>(column)]);
     cell.SetForeColor(DesignColumnColour(column));

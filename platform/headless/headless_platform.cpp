@@ -1,5 +1,6 @@
 #include "platform/headless/headless_platform.h"
 
+#include <array>
 #include <cstdio>
 
 #include "platform/form.h"
@@ -10,9 +11,9 @@ namespace ombrelk {
 namespace {
 
 std::string Hex(std::uint32_t v) {
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "0x%X", v);
-  return buf;
+  std::array<char, 16> buf{};
+  std::snprintf(buf.data(), buf.size(), "0x%X", v);
+  return buf.data();
 }
 
 }  // namespace
@@ -24,10 +25,10 @@ Services HeadlessPlatform::services() {
 }
 
 std::string HeadlessPlatform::ShortDateText() const {
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "%04d/%02u/%02u", static_cast<int>(today.year()),
+  std::array<char, 16> buf{};
+  std::snprintf(buf.data(), buf.size(), "%04d/%02u/%02u", static_cast<int>(today.year()),
                 static_cast<unsigned>(today.month()), static_cast<unsigned>(today.day()));
-  return buf;
+  return buf.data();
 }
 
 bool HeadlessPlatform::Shell_NotifyIcon(int message, const TrayIconRecord& r) {

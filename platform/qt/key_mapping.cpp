@@ -1,5 +1,7 @@
 #include "platform/qt/key_mapping.h"
 
+#include <array>
+
 #include "view/key_codes.h"
 
 namespace ombrelk {
@@ -11,7 +13,7 @@ struct KeyPair {
   std::int16_t vk;
 };
 
-constexpr KeyPair kNamedKeys[] = {
+constexpr auto kNamedKeys = std::to_array<KeyPair>({
     {Qt::Key_Backspace, 8},    {Qt::Key_Tab, 9},          {Qt::Key_Backtab, 9},
     {Qt::Key_Clear, 12},       {Qt::Key_Return, 13},      {Qt::Key_Enter, 13},
     {Qt::Key_Shift, 16},       {Qt::Key_Control, 17},     {Qt::Key_Alt, 18},
@@ -22,7 +24,7 @@ constexpr KeyPair kNamedKeys[] = {
     {Qt::Key_Print, 44},       {Qt::Key_Insert, 45},      {Qt::Key_Delete, 46},
     {Qt::Key_Help, 47},        {Qt::Key_Menu, 93},        {Qt::Key_NumLock, 144},
     {Qt::Key_ScrollLock, 145},
-};
+});
 
 // Keys of the numeric keypad while Num Lock is on.
 std::int16_t KeypadCode(int qt_key) {
@@ -49,7 +51,7 @@ std::int16_t KeypadCode(int qt_key) {
 }  // namespace
 
 std::int16_t VirtualKeyCode(int qt_key, Qt::KeyboardModifiers modifiers) {
-  if (modifiers & Qt::KeypadModifier) {
+  if (modifiers.testFlag(Qt::KeypadModifier)) {
     if (const std::int16_t code = KeypadCode(qt_key); code != 0) return code;
   }
   // Letters and digits carry the same codes in both worlds.
@@ -68,9 +70,9 @@ std::int16_t VirtualKeyCode(int qt_key, Qt::KeyboardModifiers modifiers) {
 
 std::int16_t ShiftMask(Qt::KeyboardModifiers modifiers) {
   std::int16_t mask = 0;
-  if (modifiers & Qt::ShiftModifier) mask |= kShiftMask;
-  if (modifiers & Qt::ControlModifier) mask |= kCtrlMask;
-  if (modifiers & Qt::AltModifier) mask |= kAltMask;
+  if (modifiers.testFlag(Qt::ShiftModifier)) mask |= kShiftMask;
+  if (modifiers.testFlag(Qt::ControlModifier)) mask |= kCtrlMask;
+  if (modifiers.testFlag(Qt::AltModifier)) mask |= kAltMask;
   return mask;
 }
 

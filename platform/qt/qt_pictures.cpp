@@ -5,7 +5,8 @@ namespace ombrelk {
 QPixmap PicturePixmap(PictureId id) {
   const auto xpm = PictureXpm(id);
   if (xpm.empty()) return {};
-  return QPixmap(xpm.data());
+  QPixmap pixmap(xpm.data());
+  return pixmap;
 }
 
 QIcon PictureIcon(PictureId id) {

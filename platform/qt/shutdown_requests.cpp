@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <array>
 #include <atomic>
 #include <cassert>
 #include <cerrno>
@@ -84,8 +85,8 @@ ShutdownRequests::~ShutdownRequests() {
 }
 
 void ShutdownRequests::DrainPipe() {
-  char bytes[64];
-  while (::read(pipe_[0], bytes, sizeof bytes) > 0) {
+  std::array<char, 64> bytes{};
+  while (::read(pipe_[0], bytes.data(), bytes.size()) > 0) {
   }
 }
 
