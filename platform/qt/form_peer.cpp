@@ -37,8 +37,8 @@ void FormPeer::RealiseControls() {
     if (QWidget* w = MakeControlWidget(*control, window_)) widgets_[control] = w;
   }
   // Raising from the bottom of the list up leaves the first control on top.
-  for (auto it = form_.controls.rbegin(); it != form_.controls.rend(); ++it) {
-    if (QWidget* w = WidgetOf(**it)) w->raise();
+  for (std::size_t i = form_.controls.size(); i-- > 0;) {
+    if (QWidget* w = WidgetOf(*form_.controls[i])) w->raise();
   }
   std::vector<std::pair<int, QWidget*>> focusable;
   for (Control* control : form_.controls) {

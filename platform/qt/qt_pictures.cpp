@@ -10,7 +10,7 @@ QPixmap PicturePixmap(PictureId id) {
 }
 
 QIcon PictureIcon(PictureId id) {
-  return QIcon(PicturePixmap(id));
+  return {PicturePixmap(id)};
 }
 
 QCursor PictureCursor(PictureId id) {
