@@ -53,8 +53,9 @@ inline void WriteFileBytes(const std::filesystem::path& p, const std::string& by
 // The whole calendar on the headless platform, with its settings file in a
 // temporary folder: a fresh clock, a fresh state, nothing shared with other tests.
 struct HeadlessRun {
-  explicit HeadlessRun(std::chrono::year_month_day today =
-                           std::chrono::year{2000} / std::chrono::month{5} / std::chrono::day{7}) {
+  explicit HeadlessRun(std::chrono::year_month_day today = std::chrono::year{2000} /
+                                                           std::chrono::month{5} /
+                                                           std::chrono::day{7}) {
     platform.today = today;
   }
   // Builds the program (call after setting the platform's answers).

@@ -81,7 +81,8 @@ void ShowMonth(Program& app, std::int16_t shift) {
 
   const std::int16_t n = DaysInMonth(year, month);
   std::array<std::int16_t, 32> weekdays{};
-  for (std::int16_t d = 1; d <= n; ++d) weekdays[static_cast<std::size_t>(d)] = WeekdayOf(year, month, d);
+  for (std::int16_t d = 1; d <= n; ++d)
+    weekdays[static_cast<std::size_t>(d)] = WeekdayOf(year, month, d);
 
   // Day 1 goes into the column of its weekday; the cells before it stay empty.
   int k = (weekdays[1] - app.StartWeekday + 7) % 7;
