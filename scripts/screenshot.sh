@@ -10,27 +10,10 @@ build=${1:-build}
 fake_now='2026-12-07 10:00:00'
 
 scripts/install-deps.sh test
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j"$(nproc)" --target ombrelk
-program=$(cd "$build" && pwd)/platform/qt/ombrelk
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  # The program first, the display last.
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-    kill "${pids[i]}" 2>/dev/null || true
-    wait "${pids[i]}" 2>/dev/null || true
-  done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-# A display of its own: Xvfb picks a free number and tells it on fd 3.
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 50); do [[ -s $work/display ]] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")"
+# shellcheck source=scripts/lib/virtual_desktop.sh
+source scripts/lib/virtual_desktop.sh
+build_program "$build"
+start_display
 
 # A window manager with frames and a tray at the bottom of the screen.
 cat >"$work/jwmrc" <<'JWMRC'
