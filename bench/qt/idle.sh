@@ -23,16 +23,7 @@ settle=${SETTLE_SECONDS:-35}
 source scripts/lib/virtual_desktop.sh
 build_program "$build"
 start_display
-cat >"$work/jwmrc" <<'JWMRC'
-<?xml version="1.0"?>
-<JWM>
-  <Tray x="0" y="-1" height="28" autohide="off"><TaskList/><Dock/></Tray>
-  <FocusModel>click</FocusModel>
-</JWM>
-JWMRC
-jwm -f "$work/jwmrc" >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
+start_window_manager '<FocusModel>click</FocusModel>'
 
 # Starts in the tray.
 mkdir -p "$work/calendar" && mkdir -m 700 "$work/runtime"

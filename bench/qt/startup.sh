@@ -15,15 +15,7 @@ runs=${RUNS:-10}
 source scripts/lib/virtual_desktop.sh
 build_program "$build"
 start_display
-cat >"$work/jwmrc" <<'JWMRC'
-<?xml version="1.0"?>
-<JWM>
-  <Tray x="0" y="-1" height="28" autohide="off"><TaskList/><Dock/></Tray>
-</JWM>
-JWMRC
-jwm -f "$work/jwmrc" >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
+start_window_manager
 
 python3 - "$program" "$work" "$runs" <<'PY'
 import os, shutil, signal, statistics, struct, subprocess, sys, time

@@ -30,3 +30,19 @@ start_display() {
   DISPLAY=":$(head -n1 "$work/display")"
   export DISPLAY
 }
+
+# start_window_manager [JWMRC_ELEMENTS]: jwm with a tray (a dock for
+# notification icons) at the bottom of the screen, plus any further elements
+# of its configuration.
+start_window_manager() {
+  cat >"$work/jwmrc" <<JWMRC
+<?xml version="1.0"?>
+<JWM>
+  <Tray x="0" y="-1" height="28" autohide="off"><TaskList/><Dock/></Tray>
+  ${1:-}
+</JWM>
+JWMRC
+  jwm -f "$work/jwmrc" >/dev/null 2>&1 &
+  pids+=($!)
+  sleep 1
+}
