@@ -12,7 +12,7 @@ fake_now='2026-12-07 10:00:00'
 scripts/install-deps.sh test
 # shellcheck source=scripts/lib/virtual_desktop.sh
 source scripts/lib/virtual_desktop.sh
-build_program "$build"
+program=$(build_program "$build")
 start_display
 
 # A window manager with frames and a tray at the bottom of the screen.

@@ -21,7 +21,7 @@ settle=${SETTLE_SECONDS:-35}
 
 # shellcheck source=scripts/lib/virtual_desktop.sh
 source scripts/lib/virtual_desktop.sh
-build_program "$build"
+program=$(build_program "$build")
 start_display
 start_window_manager '<FocusModel>click</FocusModel>'
 

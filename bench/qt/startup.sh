@@ -13,9 +13,9 @@ runs=${RUNS:-10}
 
 # shellcheck source=scripts/lib/virtual_desktop.sh
 source scripts/lib/virtual_desktop.sh
-build_program "$build"
+program=$(build_program "$build")
 start_display
-start_window_manager
+start_window_manager ""
 
 python3 - "$program" "$work" "$runs" <<'PY'
 import os, shutil, signal, statistics, struct, subprocess, sys, time

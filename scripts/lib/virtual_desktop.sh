@@ -1,11 +1,12 @@
+# shellcheck shell=bash
 # Shared by the scripts that run the calendar on a virtual desktop of their
 # own (screenshots, benchmarks): sourced from the repository root.
 
-# build_program BUILD_DIR: configures and builds ombrelk and sets $program.
+# build_program BUILD_DIR: configures and builds ombrelk and prints its path.
 build_program() {
   cmake -S . -B "$1" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
   cmake --build "$1" -j"$(nproc)" --target ombrelk >/dev/null
-  program=$(cd "$1" && pwd)/platform/qt/ombrelk
+  echo "$(cd "$1" && pwd)/platform/qt/ombrelk"
 }
 
 # A scratch folder, and the processes started for the desktop: they end in
