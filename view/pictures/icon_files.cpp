@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 namespace ombrelk {
 
@@ -122,12 +123,11 @@ std::string IcoFile(const ArgbImage& image) {
     for (int x = 0; x < image.width; ++x) PutLittleEndian(ico, image.At(x, y), 4);  // B G R A
   }
   for (int y = image.height - 1; y >= 0; --y) {
-    std::string row(mask_row_bytes, '\0');
+    std::vector<std::uint8_t> row(mask_row_bytes, 0);
     for (int x = 0; x < image.width; ++x) {
-      if ((image.At(x, y) >> 24) == 0)
-        row[static_cast<std::size_t>(x / 8)] |= static_cast<char>(0x80 >> (x % 8));
+      if ((image.At(x, y) >> 24) == 0) row[static_cast<std::size_t>(x / 8)] |= 0x80U >> (x % 8);
     }
-    ico.append(row);
+    ico.append(row.begin(), row.end());
   }
   return ico;
 }

@@ -6,8 +6,8 @@
 
 namespace ombrelk {
 
-// Every picture the program shows, kept as XPM text in a file of its own
-// (view/pictures/*.xpm). Buttons are 20 x 20 on the light grey (#C0C0C0) of a
+// Every picture the program shows, kept as XPM lines in a file of its own
+// (view/pictures/*.xpm.inc). Buttons are 20 x 20 on the light grey (#C0C0C0) of a
 // button face; each "down" variant is the same shape as a flat yellow
 // silhouette, shown while the button is held. The icon and the cursor are
 // 32 x 32 within the 16-colour VGA palette.
