@@ -10,7 +10,8 @@ namespace {
 QImage ImageOf(const ArgbImage& picture) {
   if (picture.pixels.empty()) return {};
   const QImage view(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width,
-                    picture.height, picture.width * 4, QImage::Format_ARGB32);
+                    picture.height, static_cast<qsizetype>(picture.width) * 4,
+                    QImage::Format_ARGB32);
   return view.copy();  // the view borrows the pixels, the copy owns its own
 }
 
