@@ -5,8 +5,16 @@
 
 namespace ombrelk {
 
+// ShellExecute's show command.
 inline constexpr int kSwShowNormal = 1;
+
+// MessageBox's style: the icon bits, and the answer of its OK button.
+inline constexpr int kMbIconMask = 0xF0;
+inline constexpr int kMbIconHand = 16;
+inline constexpr int kMbIconQuestion = 32;
 inline constexpr int kMbIconExclamation = 48;
+inline constexpr int kMbIconAsterisk = 64;
+inline constexpr int kIdOk = 1;
 
 // The desktop's shell: opening documents and addresses, and message boxes.
 class DesktopShell {

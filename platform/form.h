@@ -35,7 +35,11 @@ class Form : public Control {
   }
 
   // The window's handle as the platform knows it; a backend sets it when it
-  // realises the window.
+  // realises the window, and 0 stands for no window. A handle is 32 bits
+  // wide: a Win32 HWND has only its low 32 bits significant, also in a 64-bit
+  // process (the system keeps window handles within 32 bits so that 32- and
+  // 64-bit programs can pass them to each other), and is got back by sign
+  // extension. Other backends give out numbers of their own.
   std::int32_t hWnd() const { return hwnd_; }
   void SetHwnd(std::int32_t h) { hwnd_ = h; }
 
@@ -61,7 +65,8 @@ class Form : public Control {
   // Invisible top-level menus, opened only as pop-ups.
   std::vector<MenuItem*> menus;
 
-  // KeyCode may be set to 0 to swallow the key. Shift: 1 Shift, 2 Ctrl, 4 Alt.
+  // KeyCode (a virtual-key code) may be set to 0 to swallow the key. Shift: 1
+  // Shift, 2 Ctrl, 4 Alt. The codes and masks are in platform/key_codes.h.
   std::function<void(std::int16_t& key_code, std::int16_t shift)> KeyDown;
   std::function<void(std::int16_t button, std::int16_t shift, float x, float y)> MouseMove;
   std::function<void()> Resize;

@@ -8,6 +8,9 @@ namespace ombrelk {
 class Form;
 class MenuItem;
 
+// GetVersionEx's platform id of the Windows 95 line.
+inline constexpr std::int32_t kVerPlatformWin32Windows = 1;
+
 // The forms runtime: event processing, modal display, pop-up menus and the
 // process's own life.
 class Runtime {

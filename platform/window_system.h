@@ -4,13 +4,16 @@
 
 namespace ombrelk {
 
+// SetWindowPos's insert-after values and flags.
 inline constexpr std::int32_t kHwndTop = 0;
 inline constexpr std::int32_t kHwndTopMost = -1;
 inline constexpr std::int32_t kHwndNoTopMost = -2;
+inline constexpr std::uint32_t kSwpNoMove = 0x2;
 inline constexpr std::uint32_t kSwpNoActivate = 0x10;
 inline constexpr std::uint32_t kSwpShowWindow = 0x40;
 
-// Window order and focus, in the window system's own terms (pixels, handles).
+// Window order and focus, in the window system's own terms: pixels, and
+// window handles as platform/form.h describes them.
 class WindowSystem {
  public:
   virtual ~WindowSystem() = default;

@@ -1,5 +1,6 @@
 #include "calendar/today.h"
 #include "platform/desktop_shell.h"
+#include "platform/runtime.h"
 #include "settings/settings_file.h"
 #include "shell/program.h"
 #include "view/month_view.h"
@@ -9,14 +10,13 @@ namespace ombrelk {
 namespace {
 
 constexpr float kMainWindowWidth = 2775;
-constexpr std::int32_t kWindows95Line = 1;
 
 // The single-instance check runs on the Windows 95 line, as it always did, and
 // on systems without Windows platform ids, where the desktop keeps one
 // calendar per user.
 bool ChecksForAnotherInstance(Runtime& runtime) {
   const auto platform_id = runtime.GetPlatformId();
-  return !platform_id.has_value() || *platform_id == kWindows95Line;
+  return !platform_id.has_value() || *platform_id == kVerPlatformWin32Windows;
 }
 
 // The calendar window comes on screen when its load handler ends, as a

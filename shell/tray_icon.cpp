@@ -15,22 +15,6 @@ namespace ombrelk {
 
 namespace {
 
-constexpr std::uint32_t kTrayRecordSize = 88;
-constexpr std::uint32_t kNifMessage = 1;
-constexpr std::uint32_t kNifIcon = 2;
-constexpr std::uint32_t kNifTip = 4;
-constexpr std::uint32_t kWmMouseMove = 0x200;
-constexpr std::int32_t kWmLButtonDblClk = 515;
-constexpr std::int32_t kWmRButtonDown = 516;
-
-// The tip holds the date text and its terminating NUL; a longer text is cut
-// so that the NUL always fits.
-void CopyTip(std::array<char, 64>& tip, const std::string& text) {
-  const std::size_t n = std::min(text.size(), tip.size() - 1);
-  std::copy_n(text.begin(), n, tip.begin());
-  tip[n] = '\0';
-}
-
 // The mouse message that a tray notification carries in its x position: x
 // and the twips per pixel rounded to whole numbers, then divided. Nothing for
 // a position no notification can have (beyond 32 bits, or no pixel size).
@@ -52,13 +36,8 @@ void FrmMain::AddTrayIcon() {
     return;
   }
   TrayIconRecord& rec = app_.TrayIcon;
-  rec.cbSize = kTrayRecordSize;
-  rec.hWnd = hWnd();
-  rec.uID = 1;
-  rec.uFlags = kNifMessage | kNifIcon | kNifTip;
-  rec.uCallbackMessage = kWmMouseMove;
-  rec.hIcon = static_cast<std::int32_t>(PictureId::AppIcon);  // backends map the picture to an icon
-  CopyTip(rec.szTip, app_.sys.clock.ShortDateText());
+  rec = MakeTrayIconRecord(hWnd(), static_cast<std::int32_t>(PictureId::AppIcon),
+                           app_.sys.clock.ShortDateText());
   app_.sys.tray.Shell_NotifyIcon(kNimAdd, rec);
   if (!app_.Loading || app_.ModeShow == 0) SetVisible(false);
 }

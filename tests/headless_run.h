@@ -1,7 +1,5 @@
 #pragma once
 
-#include <unistd.h>
-
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -15,14 +13,16 @@
 
 namespace ombrelk::testing {
 
-// A folder of its own for one test, removed afterwards.
+// A folder of its own for one test, removed afterwards. Test programs run in
+// parallel: a name another one took already is drawn again.
 class TempDir {
  public:
   TempDir() {
     std::random_device rd;
-    path_ = std::filesystem::temp_directory_path() /
-            ("ombrelk-test-" + std::to_string(::getpid()) + "-" + std::to_string(rd()));
-    std::filesystem::create_directories(path_);
+    const auto base = std::filesystem::temp_directory_path();
+    do {
+      path_ = base / ("ombrelk-test-" + std::to_string(rd()) + "-" + std::to_string(rd()));
+    } while (!std::filesystem::create_directory(path_));
   }
   ~TempDir() {
     std::error_code ec;

@@ -1,9 +1,9 @@
 #include "about/home_page.h"
 #include "calendar/number_text.h"
 #include "platform/desktop_shell.h"
+#include "platform/key_codes.h"
 #include "shell/program.h"
 #include "view/frm_main.h"
-#include "view/key_codes.h"
 #include "view/month_view.h"
 
 namespace ombrelk {

@@ -83,7 +83,7 @@ void HeadlessPlatform::ShellExecute(std::int32_t owner, const std::string& file,
 
 int HeadlessPlatform::MessageBox(const std::string& text, int style, const std::string& title) {
   calls.push_back("MessageBox(" + text + ", " + std::to_string(style) + ", " + title + ")");
-  return 1;
+  return kIdOk;
 }
 
 void HeadlessPlatform::PopupMenu(MenuItem& menu) {

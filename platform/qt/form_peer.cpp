@@ -1,9 +1,8 @@
 #include "platform/qt/form_peer.h"
 
 #include <QWindow>
-#include <algorithm>
-#include <vector>
 
+#include "platform/form_order.h"
 #include "platform/qt/control_widget_factory.h"
 #include "platform/qt/units.h"
 
@@ -36,23 +35,20 @@ void FormPeer::RealiseControls() {
   for (Control* control : form_.controls) {
     if (QWidget* w = MakeControlWidget(*control, window_)) widgets_[control] = w;
   }
-  // Raising from the bottom of the list up leaves the first control on top.
-  for (std::size_t i = form_.controls.size(); i-- > 0;) {
-    if (QWidget* w = WidgetOf(*form_.controls[i])) w->raise();
+  for (const Control* control : StackingBottomUp(form_)) {
+    if (QWidget* w = WidgetOf(*control)) w->raise();
   }
-  std::vector<std::pair<int, QWidget*>> focusable;
-  for (Control* control : form_.controls) {
+  QWidget* previous = nullptr;
+  for (const Control* control : TabOrder(form_)) {
     QWidget* w = WidgetOf(*control);
-    if (w != nullptr && control->TabIndex() >= 0 && w->focusPolicy() != Qt::NoFocus) {
-      focusable.emplace_back(control->TabIndex(), w);
+    if (w == nullptr) continue;
+    if (previous == nullptr) {
+      w->setFocus();
+    } else {
+      QWidget::setTabOrder(previous, w);
     }
+    previous = w;
   }
-  std::sort(focusable.begin(), focusable.end(),
-            [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (std::size_t i = 1; i < focusable.size(); ++i) {
-    QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
-  }
-  if (!focusable.empty()) focusable.front().second->setFocus();
 }
 
 QWidget* FormPeer::WidgetOf(const Control& control) const {

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "view/key_codes.h"
+#include "platform/key_codes.h"
 
 namespace ombrelk {
 
@@ -83,7 +83,7 @@ std::int16_t ButtonMask(Qt::MouseButton button) {
     case Qt::RightButton:
       return kRightButton;
     case Qt::MiddleButton:
-      return 4;
+      return kMiddleButton;
     default:
       return 0;
   }

@@ -8,14 +8,8 @@ namespace ombrelk {
 
 namespace {
 
-constexpr int kIconMask = 0xF0;
-constexpr int kMbIconHand = 16;
-constexpr int kMbIconQuestion = 32;
-constexpr int kMbIconAsterisk = 64;
-constexpr int kIdOk = 1;
-
 QMessageBox::Icon IconOf(int style) {
-  switch (style & kIconMask) {
+  switch (style & kMbIconMask) {
     case kMbIconHand:
       return QMessageBox::Critical;
     case kMbIconQuestion:

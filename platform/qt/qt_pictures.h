@@ -10,7 +10,7 @@ namespace ombrelk {
 
 QPixmap PicturePixmap(PictureId id);
 QIcon PictureIcon(PictureId id);
-// A pointer made from a picture; the hand's hot spot is its finger tip.
+// A pointer made from a picture, pointing with the picture's hot spot.
 QCursor PictureCursor(PictureId id);
 
 }  // namespace ombrelk

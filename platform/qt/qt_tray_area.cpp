@@ -1,7 +1,6 @@
 #include "platform/qt/qt_tray_area.h"
 
-#include <algorithm>
-#include <cstring>
+#include <string_view>
 
 #include "platform/qt/qt_pictures.h"
 #include "platform/qt/units.h"
@@ -11,15 +10,9 @@ namespace ombrelk {
 
 namespace {
 
-constexpr int kNimModify = 1;
-constexpr int kWmLButtonDblClk = 515;
-constexpr int kWmRButtonDown = 516;
-
 QString TipText(const TrayIconRecord& record) {
-  const auto& tip = record.szTip;
-  const auto* end = static_cast<const char*>(std::memchr(tip.data(), '\0', tip.size()));
-  const auto length = end != nullptr ? end - tip.data() : static_cast<std::ptrdiff_t>(tip.size());
-  return QString::fromUtf8(tip.data(), length);
+  const std::string_view tip = TrayTipText(record);
+  return QString::fromUtf8(tip.data(), static_cast<qsizetype>(tip.size()));
 }
 
 QIcon IconOf(const TrayIconRecord& record) {
@@ -66,12 +59,8 @@ bool QtTrayArea::Shell_NotifyIcon(int message, const TrayIconRecord& record) {
 }
 
 void QtTrayArea::AddWhenTrayAppears(std::int32_t hwnd, const std::string& tip) {
-  TrayIconRecord record;
-  record.hWnd = hwnd;
-  record.hIcon = static_cast<std::int32_t>(PictureId::AppIcon);
-  const std::size_t n = std::min(tip.size(), record.szTip.size() - 1);
-  std::copy_n(tip.begin(), n, record.szTip.begin());
-  Shell_NotifyIcon(kNimAdd, record);
+  Shell_NotifyIcon(kNimAdd,
+                   MakeTrayIconRecord(hwnd, static_cast<std::int32_t>(PictureId::AppIcon), tip));
 }
 
 void QtTrayArea::Activated(QSystemTrayIcon::ActivationReason reason) {

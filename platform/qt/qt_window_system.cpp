@@ -12,8 +12,6 @@ namespace ombrelk {
 
 namespace {
 
-constexpr std::uint32_t kSwpNoMove = 0x2;
-
 // Shows a window through its form, so that the form's state comes with it
 // and its peer decides when the window really comes on screen, taking the
 // focus only when asked to.

@@ -12,8 +12,10 @@
 
 #include "platform/qt/key_mapping.h"
 #include "platform/qt/qt_desktop_shell.h"
+#include "platform/qt/qt_pictures.h"
 #include "qt_run.h"
 #include "shell/window_options.h"
+#include "view/pictures/icon_files.h"
 
 namespace ombrelk::testing {
 namespace {
@@ -196,6 +198,27 @@ TEST(Runtime, EndProgramLeavesTheRunningLoop) {
   QTimer::singleShot(0, [&] { runtime.EndProgram(); });
   EXPECT_EQ(QApplication::exec(), 0);
   EXPECT_TRUE(runtime.Ended());
+}
+
+// Qt's own XPM reader is the yardstick: the pictures, and the icon files
+// written for the desktops, show exactly what it reads from the XPM text.
+TEST(Pictures, ShowWhatQtReadsFromTheirXpm) {
+  const auto argb = [](const QImage& image) {
+    return image.convertToFormat(QImage::Format_ARGB32);
+  };
+  for (int i = 0; i <= static_cast<int>(PictureId::HandCursor); ++i) {
+    const auto id = static_cast<PictureId>(i);
+    const QImage from_xpm = argb(QImage(PictureXpm(id).data()));
+    ASSERT_FALSE(from_xpm.isNull()) << i;
+    EXPECT_EQ(argb(PicturePixmap(id).toImage()), from_xpm) << i;
+  }
+  const ArgbImage icon = PictureImage(PictureId::AppIcon);
+  const QImage expected = argb(QImage(PictureXpm(PictureId::AppIcon).data()));
+  for (const auto& [format, bytes] : {std::pair{"PNG", PngFile(icon)}, {"ICO", IcoFile(icon)}}) {
+    const QImage read = QImage::fromData(QByteArray::fromStdString(bytes), format);
+    ASSERT_FALSE(read.isNull()) << format;
+    EXPECT_EQ(argb(read), expected) << format;
+  }
 }
 
 }  // namespace

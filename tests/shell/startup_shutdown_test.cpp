@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "headless_run.h"
+#include "platform/key_codes.h"
 #include "platform/stdfs/std_file_system.h"
 #include "settings/settings_fixtures.h"
 #include "shell/shell_fixtures.h"
-#include "view/key_codes.h"
 
 namespace ombrelk {
 namespace {

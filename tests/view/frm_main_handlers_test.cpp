@@ -9,7 +9,7 @@
 #include "about/home_page.h"
 #include "day_grid.h"
 #include "headless_run.h"
-#include "view/key_codes.h"
+#include "platform/key_codes.h"
 #include "view/month_view.h"
 
 namespace ombrelk {

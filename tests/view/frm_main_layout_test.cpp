@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "headless_run.h"
+#include "platform/form_order.h"
 #include "view/pictures/pictures.h"
 
 namespace ombrelk {
@@ -93,6 +94,21 @@ TEST_F(FrmMainLayout, ButtonsAndSelector) {
                                       "Friday", "Saturday"}));
   EXPECT_EQ(frm.cboWDay.ToolTipText(), "はじまりの曜日");
   EXPECT_EQ(frm.cboWDay.TabIndex(), 0);
+}
+
+TEST_F(FrmMainLayout, TabOrderWalksTheControlsThatTakeTheFocus) {
+  const struct {
+    const Form& form;
+    std::vector<std::string> names;
+  } rows[] = {
+      {frm, {"cboWDay", "cmdSwitchMonth(0)", "cmdSwitchMonth(1)", "cmdSwitchMonth(2)", "cmdHOME"}},
+      {run.program->dlgVersion, {"OKButton"}},  // the picture and labels hold positions 1 to 4
+  };
+  for (const auto& r : rows) {
+    std::vector<std::string> names;
+    for (const Control* c : TabOrder(r.form)) names.push_back(NameOf(*c));
+    EXPECT_EQ(names, r.names) << r.form.Name();
+  }
 }
 
 TEST_F(FrmMainLayout, StackingOrderTopFirst) {
