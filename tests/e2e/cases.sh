@@ -454,13 +454,13 @@ grid_differs() {
 }
 
 case_midnight() {
-  fake_now='2027-05-03 23:59:50'
+  fake_now='2027-05-03 23:59:40'  # room for a slow start before midnight
   start_with 1 0 0 tray
   wait_for_shown
   local may3
   wait_for 5 "the year and month drawn" strip_painted 179x22+0+0
   may3=$(strip_sum 179x149+0+0)
-  wait_for 25 "the caption to show the new day" \
+  wait_for 40 "the caption to show the new day" \
     xdotool search --all --onlyvisible --pid "$prog_pid" --name '^2027/05/04$'
   local w
   w=$(xdotool search --all --onlyvisible --pid "$prog_pid" --name '^2027/05/04$' | awk 'NR == 1')

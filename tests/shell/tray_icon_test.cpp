@@ -161,6 +161,9 @@ TEST(TrayComesAndGoes, TheWindowFollowsTheTray) {
     f.SetWindowState(WindowState::Minimized);
     f.Resize();
   };
+  const Calls added{TrayCall(0)};
+  const Calls removed{TrayCall(0), TrayCall(2)};
+  const Calls again{TrayCall(0), TrayCall(2), TrayCall(0)};
   const struct {
     const char* name;
     bool tray_at_start;
@@ -170,85 +173,15 @@ TEST(TrayComesAndGoes, TheWindowFollowsTheTray) {
     bool tray_entries_in_settings;
     Calls tray_calls;
   } rows[] = {
-      {"appears, start in the tray", false, {.show = "0"}, appear, false, false, {TrayCall(0)}},
-      {"appears, hidden at the last exit",
-       false,
-       {.min = "1"},
-       appear,
-       false,
-       false,
-       {TrayCall(0)}},
-      {"appears, shown at start", false, {}, appear, true, false, {TrayCall(0)}},
-      {"appears after a key",
-       false,
-       {.show = "0"},
-       then(
-           [](FrmMain& f) {
-             std::int16_t key = 65;
-             f.KeyDown(key, 0);
-           },
-           appear),
-       true,
-       false,
-       {TrayCall(0)}},
-      {"appears after a month change",
-       false,
-       {.show = "0"},
-       then([](FrmMain& f) { f.cmdSwitchMonth(2).Click(); }, appear),
-       true,
-       false,
-       {TrayCall(0)}},
-      {"appears after a click",
-       false,
-       {.show = "0"},
-       then([](FrmMain& f) { f.lbl_menu.MouseDown(1, 0, 100, 100); }, appear),
-       true,
-       false,
-       {TrayCall(0)}},
-      {"appears after a drag",
-       false,
-       {.show = "0"},
-       then([](FrmMain& f) { f.SetLeft(f.Left() + 150); }, appear),
-       true,
-       false,
-       {TrayCall(0)}},
-      {"appears after a weekday choice",
-       false,
-       {.show = "0"},
-       then([](FrmMain& f) { f.cboWDay.SetListIndex(3); }, appear),
-       true,
-       false,
-       {TrayCall(0)}},
-      {"appears on a minimised window",
-       false,
-       {},
-       then(minimise, appear),
-       false,
-       false,
-       {TrayCall(0)}},
-      {"appears twice", false, {}, then(appear, appear), true, false, {TrayCall(0)}},
-      {"vanishes, window in the tray",
-       true,
-       {.show = "0"},
-       vanish,
-       true,
-       true,
-       {TrayCall(0), TrayCall(2)}},
-      {"vanishes, window shown", true, {}, vanish, true, true, {TrayCall(0), TrayCall(2)}},
-      {"vanishes, then minimise",
-       true,
-       {},
-       then(vanish, minimise),
-       true,
-       true,
-       {TrayCall(0), TrayCall(2)}},
-      {"vanishes and returns",
-       true,
-       {.show = "0"},
-       then(vanish, appear),
-       false,
-       false,
-       {TrayCall(0), TrayCall(2), TrayCall(0)}},
+      {"appears, start in the tray", false, {.show = "0"}, appear, false, false, added},
+      {"appears, hidden at exit", false, {.min = "1"}, appear, false, false, added},
+      {"appears, shown at start", false, {}, appear, true, false, added},
+      {"appears, minimised", false, {}, then(minimise, appear), false, false, added},
+      {"appears twice", false, {}, then(appear, appear), true, false, added},
+      {"vanishes, in the tray", true, {.show = "0"}, vanish, true, true, removed},
+      {"vanishes, shown", true, {}, vanish, true, true, removed},
+      {"vanishes, then minimise", true, {}, then(vanish, minimise), true, true, removed},
+      {"vanishes, returns", true, {.show = "0"}, then(vanish, appear), false, false, again},
       {"no tray, nothing happens", false, {.show = "0"}, none, true, true, {}},
   };
   for (const auto& r : rows) {
@@ -265,6 +198,35 @@ TEST(TrayComesAndGoes, TheWindowFollowsTheTray) {
     }
     EXPECT_EQ(frm.mnuSet.items.size(), r.tray_entries_in_settings ? 7U : 2U);
     EXPECT_EQ(CallsTo(run, "Shell_NotifyIcon"), r.tray_calls);
+  }
+}
+
+// Any use of the window since start-up keeps it on screen when a tray appears.
+TEST(TrayComesAndGoes, AUsedWindowStaysOnScreen) {
+  const struct {
+    const char* name;
+    std::function<void(FrmMain&)> use;
+  } uses[] = {
+      {"a key",
+       [](FrmMain& f) {
+         std::int16_t key = 65;
+         f.KeyDown(key, 0);
+       }},
+      {"a month change", [](FrmMain& f) { f.cmdSwitchMonth(2).Click(); }},
+      {"a click", [](FrmMain& f) { f.lbl_menu.MouseDown(1, 0, 100, 100); }},
+      {"a drag", [](FrmMain& f) { f.SetLeft(f.Left() + 150); }},
+      {"a weekday choice", [](FrmMain& f) { f.cboWDay.SetListIndex(3); }},
+  };
+  for (const auto& u : uses) {
+    SCOPED_TRACE(u.name);
+    HeadlessRun run;
+    run.platform.tray_available = false;
+    run.WriteSettings(Saved{.show = "0"}.Text());
+    FrmMain& frm = run.Start().frmMain;
+    u.use(frm);
+    frm.Tray_Appeared();
+    EXPECT_TRUE(frm.Visible());
+    EXPECT_EQ(CallsTo(run, "Shell_NotifyIcon"), Calls{TrayCall(0)});
   }
 }
 
