@@ -63,7 +63,7 @@ DayWatch::~DayWatch() {
   if (inotify_fd_ >= 0) ::close(inotify_fd_);
 }
 
-void DayWatch::ArmTimer() {
+void DayWatch::ArmTimer() const {
   itimerspec when{};
   when.it_value.tv_sec = NextLocalMidnight();
   ::timerfd_settime(timer_fd_, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &when, nullptr);

@@ -27,7 +27,7 @@ class DayWatch : public QObject {
   void PrepareForSleep(bool going_to_sleep);
 
  private:
-  void ArmTimer();
+  void ArmTimer() const;
   void TimerFired();
   void ZoneFolderChanged();
   void DayMayHaveChanged();
