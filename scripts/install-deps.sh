@@ -6,7 +6,7 @@ set -euo pipefail
 
 build_packages=(g++ make cmake qt6-base-dev fonts-ipafont-gothic)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb jwm xdotool wmctrl x11-utils
-               faketime imagemagick xauth x11-apps python3)
+               faketime imagemagick xauth x11-apps python3 python3-dbus-next dbus dbus-x11)
 
 packages=("${build_packages[@]}")
 if [[ "${1:-build}" == test ]]; then

@@ -8,7 +8,5 @@ scripts/install-deps.sh build
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DOMBRELK_BUILD_BENCH=OFF \
   -DOMBRELK_BUILD_QT=ON >/dev/null
 cmake --build build -j"$(nproc)" --target ombrelk
-config_dir="${XDG_CONFIG_HOME:-$HOME/.config}/ombrelk"
-mkdir -p "$config_dir"
-cd "$config_dir"
-exec "$OLDPWD/build/platform/qt/ombrelk"
+# The installed menu entry's launcher: the same settings folder either way.
+exec platform/qt/ombrelk-launch "$PWD/build/platform/qt/ombrelk"

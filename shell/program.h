@@ -39,8 +39,15 @@ class Program {
   Today today;
   YearMonth ViewMonth;
   TrayIconRecord TrayIcon;
-  // Whether the start-up found a tray to live in; without one the window is never hidden.
+  // Whether there is a tray to live in now; without one the window is never hidden.
   bool has_tray = false;
+  // Whether the user has used the calendar window since start-up (a key, a
+  // click, a month change, a menu choice, a drag). Until then a tray that
+  // appears late takes the window in, as the start-up would have.
+  bool window_used = false;
+  // Where the start-up placed the window; a window found elsewhere was dragged.
+  float placed_left = 0;
+  float placed_top = 0;
   // The calendar window's visibility while the version dialog is open.
   bool SavedVisible = false;
 

@@ -49,6 +49,8 @@ void FrmMain::Form_Load() {
   SetWidth(kMainWindowWidth);
   AddTrayIcon();
   ShowUnlessSentToTray(app_, *this);
+  app_.placed_left = Left();
+  app_.placed_top = Top();
   app_.Loading = false;
 }
 

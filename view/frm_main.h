@@ -59,6 +59,14 @@ class FrmMain : public Form {
   void Form_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y);
   void Form_Resize();
   void mnuDisp_Click();
+  // A notification area appeared (a panel started late, or again) or vanished
+  // (the panel ended or crashed).
+  void Tray_Appeared();
+  void Tray_Vanished();
+
+  // The date may have changed: midnight passed, the system resumed from
+  // sleep, or the clock or the time zone was set.
+  void Clock_DayMayHaveChanged();
 
   // Window options.
   void mnuFormTop_Click();
@@ -73,6 +81,7 @@ class FrmMain : public Form {
   void LayOut();
   void ConnectHandlers();
   void AddTrayIcon();
+  void MoveTrayEntriesToSettingsMenu(bool to_settings);
   void UnloadWindow();
 
   Program& app_;

@@ -9,17 +9,20 @@
 namespace ombrelk {
 
 void FrmMain::cmdSwitchMonth_Click(std::int16_t Index) {
+  app_.window_used = true;
   // The tags are fixed ("-1", "0", "1"), so the conversion cannot fail.
   const auto shift = TextToInt16(cmdSwitchMonth(Index).tag).value_or(0);
   ShowMonth(app_, shift);
 }
 
 void FrmMain::cboWDay_Click() {
+  if (!app_.Loading) app_.window_used = true;
   app_.StartWeekday = static_cast<std::int16_t>(cboWDay.ListIndex() + 1);
   ShowMonth(app_, kRedrawShift);
 }
 
 void FrmMain::Form_KeyDown(std::int16_t& KeyCode, std::int16_t Shift) {
+  app_.window_used = true;
   if (Shift != kCtrlMask) return;
   switch (KeyCode) {
     case kVkLeft:
@@ -49,6 +52,7 @@ void FrmMain::Form_KeyDown(std::int16_t& KeyCode, std::int16_t Shift) {
 
 void FrmMain::lbl_menu_MouseDown(std::int16_t Button, std::int16_t /*Shift*/, float /*X*/,
                                  float /*Y*/) {
+  app_.window_used = true;
   if (Button == kRightButton) app_.sys.runtime.PopupMenu(mnuSet);
 }
 

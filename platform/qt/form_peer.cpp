@@ -93,6 +93,7 @@ void FormPeer::HoldOffScreen(bool hold) {
 void FormPeer::ApplyVisible() {
   if (held_ || window_.isVisible() == form_.Visible()) return;
   if (form_.Visible()) {
+    if (unloading_ && unloading_()) return;
     SyncWindowState();
     ShowTopLevel(window_,
                  show_takes_focus_ && !window_.testAttribute(Qt::WA_ShowWithoutActivating));

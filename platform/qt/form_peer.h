@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <map>
 
 #include "platform/form.h"
@@ -42,6 +43,11 @@ class FormPeer : public ControlPeer {
   // tray without taking it, unless the program asks for the foreground.
   void SetShowTakesFocus(bool takes) { show_takes_focus_ = takes; }
 
+  // While unloading says so, the window is not brought on screen: the
+  // unload makes the form visible only to record its state, and a window in
+  // the tray must not flash up as the program ends.
+  void KeepUnmappedWhile(std::function<bool()> unloading) { unloading_ = std::move(unloading); }
+
   // From the window's events.
   void FrameChanged();
   void VisibilityChanged();
@@ -62,6 +68,7 @@ class FormPeer : public ControlPeer {
   bool writing_back_ = false;
   bool show_takes_focus_ = true;
   bool held_ = false;
+  std::function<bool()> unloading_;
 };
 
 }  // namespace ombrelk

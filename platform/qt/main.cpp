@@ -4,11 +4,13 @@
 #include <QApplication>
 #include <filesystem>
 
+#include "platform/qt/day_watch.h"
 #include "platform/qt/display_session.h"
 #include "platform/qt/program_windows.h"
 #include "platform/qt/qt_font.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/shutdown_requests.h"
+#include "platform/qt/tray_watch.h"
 #include "shell/program.h"
 
 int main(int argc, char** argv) {
@@ -26,12 +28,21 @@ int main(int argc, char** argv) {
   ombrelk::Program program(platform.services(), std::filesystem::current_path() / "Ombrelk.ini");
   ombrelk::ProgramWindows windows(program, platform.registry);
 
+  // Trays come and go (a panel started after the calendar, restarted or
+  // crashed); the calendar's window follows them.
+  ombrelk::TrayWatch tray_watch([&program, &platform] {
+    if (platform.tray.IsTrayAvailable()) {
+      program.frmMain.Tray_Appeared();
+    } else {
+      program.frmMain.Tray_Vanished();
+    }
+  });
+  platform.tray.SetProtocol(tray_watch.Protocol());
+
   windows.RunStartUp(program);
   // A second instance has shown its message and ended during start-up.
   if (platform.runtime.Ended()) return 0;
-  if (!program.has_tray) {
-    platform.tray.AddWhenTrayAppears(program.frmMain.hWnd(), platform.clock.ShortDateText());
-  }
+  ombrelk::DayWatch day_watch([&program] { program.frmMain.Clock_DayMayHaveChanged(); });
   // From here on the calendar has settings to save: a request from outside to
   // end it takes the way of the tray menu's exit entry.
   ombrelk::ShutdownRequests shutdown([&program] { program.frmMain.mnuEnd_Click(); });

@@ -1,6 +1,8 @@
 #include "platform/qt/main_window.h"
 
+#include <QAbstractItemView>
 #include <QCloseEvent>
+#include <QComboBox>
 
 #include "platform/qt/qt_pictures.h"
 
@@ -26,7 +28,11 @@ MainWindow::MainWindow(Form& form)
     auto* preview = new KeyPreviewFilter(form, *this);
     for (Control* control : form.controls) {
       QWidget* w = peer_.WidgetOf(*control);
-      if (w != nullptr && w->focusPolicy() != Qt::NoFocus) preview->Watch(*w);
+      if (w == nullptr || w->focusPolicy() == Qt::NoFocus) continue;
+      preview->Watch(*w);
+      // An open drop-down list has the focus in its own pop-up: its keys
+      // are previewed there, as with the list closed.
+      if (auto* combo = qobject_cast<QComboBox*>(w)) preview->Watch(*combo->view());
     }
   }
 }

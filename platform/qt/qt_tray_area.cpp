@@ -22,7 +22,7 @@ QIcon IconOf(const TrayIconRecord& record) {
 }  // namespace
 
 bool QtTrayArea::IsTrayAvailable() {
-  return QSystemTrayIcon::isSystemTrayAvailable();
+  return TrayWatch::Available(protocol_);
 }
 
 bool QtTrayArea::Shell_NotifyIcon(int message, const TrayIconRecord& record) {
@@ -58,19 +58,22 @@ bool QtTrayArea::Shell_NotifyIcon(int message, const TrayIconRecord& record) {
   }
 }
 
-void QtTrayArea::AddWhenTrayAppears(std::int32_t hwnd, const std::string& tip) {
-  Shell_NotifyIcon(kNimAdd,
-                   MakeTrayIconRecord(hwnd, static_cast<std::int32_t>(PictureId::AppIcon), tip));
-}
-
 void QtTrayArea::Activated(QSystemTrayIcon::ActivationReason reason) {
+  // An XEmbed icon is a window of the program's own, which sees every click:
+  // the double-click toggles and a single click does nothing. A
+  // StatusNotifierItem host reports the click that activates the item
+  // (Trigger) and never a double-click: there the activation toggles. A
+  // secondary activation (the middle button) does nothing on either.
+  const QSystemTrayIcon::ActivationReason toggle = protocol_ == TrayProtocol::StatusNotifier
+                                                       ? QSystemTrayIcon::Trigger
+                                                       : QSystemTrayIcon::DoubleClick;
   int message = 0;
-  if (reason == QSystemTrayIcon::DoubleClick) {
+  if (reason == toggle) {
     message = kWmLButtonDblClk;
   } else if (reason == QSystemTrayIcon::Context) {
     message = kWmRButtonDown;
   } else {
-    return;  // a single click does nothing
+    return;
   }
   Form* form = windows_.FormOf(hwnd_);
   if (form == nullptr || !form->MouseMove) return;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/qt/tray_watch.h"
 #include "platform/qt/window_registry.h"
 #include "platform/tray_area.h"
 
@@ -21,11 +22,9 @@ class QtTrayArea : public TrayArea {
   bool IsTrayAvailable() override;
   bool Shell_NotifyIcon(int message, const TrayIconRecord& record) override;
 
-  // Where no tray was found at start-up, the calendar's icon waits for one:
-  // Qt docks it as soon as a tray appears (a panel started, or restarted,
-  // after the calendar). A left double-click and a right press on it then
-  // reach the window as from an icon added at start-up.
-  void AddWhenTrayAppears(std::int32_t hwnd, const std::string& tip);
+  // The protocol the icon uses (see TrayWatch): it decides which tray
+  // counts as available and what the icon's activations mean.
+  void SetProtocol(TrayProtocol protocol) { protocol_ = protocol; }
 
   // The icon while it is shown, else null.
   QSystemTrayIcon* Icon() const { return icon_.get(); }
@@ -39,6 +38,7 @@ class QtTrayArea : public TrayArea {
   // inside its own click.
   std::vector<std::unique_ptr<QSystemTrayIcon>> removed_;
   bool in_click_ = false;
+  TrayProtocol protocol_ = TrayProtocol::XEmbed;
   std::int32_t hwnd_ = 0;
 };
 

@@ -4,15 +4,10 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <array>
 #include <atomic>
 #include <cassert>
 #include <cerrno>
-
-#if QT_CONFIG(sessionmanager)
-#include <QSessionManager>
-#endif
 
 namespace ombrelk {
 
@@ -59,15 +54,9 @@ ShutdownRequests::ShutdownRequests(std::function<void()> orderly_exit)
       ::sigaction(kEndSignals[i], &action, nullptr);
     }
   }
-  // The session manager asks for the data at the end of the session; the
-  // application object quits when the session says it dies, or when anything
-  // else ends its event loop.
-#if QT_CONFIG(sessionmanager)
-  if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-    connect(gui, &QGuiApplication::commitDataRequest, this,
-            [this](QSessionManager&) { Request(); });
-  }
-#endif
+  // The application object quits when the session really ends (or when
+  // anything else ends its event loop). A session manager's request for the
+  // data (a checkpoint, or a logout the user may still cancel) is no end.
   if (auto* app = QCoreApplication::instance()) {
     connect(app, &QCoreApplication::aboutToQuit, this, &ShutdownRequests::Request);
   }

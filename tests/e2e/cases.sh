@@ -351,3 +351,164 @@ case_wayland_session() {
   expect_exit "$prog_pid" "SIGTERM to end the calendar"
   expect_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 1 0 0
 }
+
+# A StatusNotifierItem tray (a panel on the D-Bus protocol): the host's
+# activation toggles the window, its context-menu request opens the tray
+# menu, a secondary activation does nothing.
+start_on_sni_tray() {
+  write_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" "$1" 0 0
+  start_display
+  start_session_bus
+  start_sni_host
+  start_wm no-tray
+  start_calendar
+  wait_for 15 "the icon to register with the host" sni_registered 1
+}
+
+case_sni_activation() {
+  start_on_sni_tray 1
+  wait_for_shown
+  sni_call Activate
+  wait_for_hidden
+  start_other_window other
+  sni_call Activate
+  wait_for_shown
+  wait_for 10 "the calendar to take the focus" calendar_active
+  expect_frame_at "$X" "$Y"
+  sni_call SecondaryActivate
+  holds_for 1 "a secondary activation leaves the window on screen" calendar_viewable
+  sni_call ContextMenu
+  wait_for 10 "the tray menu" popup_menu
+  import -window root "$OUT/sni-tray-menu.png"
+  pick_entry 2
+  expect_exit "$prog_pid" "the exit entry to end the calendar"
+  expect_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 1 0 0
+}
+
+case_sni_tray_vanishes() {
+  start_on_sni_tray 0
+  holds_for 1 "the window starts in the tray" calendar_hidden
+  stop_sni_host
+  wait_for_shown
+  expect_frame_at "$X" "$Y"
+  start_sni_host
+  wait_for 15 "the icon to register again" sni_registered 2
+  wait_for_hidden
+  sni_call Activate
+  wait_for_shown
+}
+
+case_tray_vanishes() {
+  start_with 0 0 0 tray
+  wait_for_icon
+  holds_for 1 "the window starts in the tray" calendar_hidden
+  stop_wm
+  wait_for_shown
+  start_wm tray
+  wait_for_icon
+  wait_for_hidden
+  double_click_icon
+  wait_for_shown
+}
+
+# A watcher that appears after start-up is not followed: the icon stays on
+# XEmbed and docks in the XEmbed tray that comes with it, and the window,
+# untouched since a start that was to put it in the tray, goes there.
+case_late_tray_takes_the_window() {
+  write_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 0 0 0
+  start_display
+  start_session_bus
+  start_wm no-tray
+  start_calendar
+  wait_for_shown
+  holds_for 1 "no icon without a tray" not icon_docked
+  start_sni_host
+  stop_wm
+  start_wm tray
+  wait_for_icon
+  wait_for_hidden
+  import -window root "$OUT/xembed-tray.png"
+  [[ $(sni_items) == 0 ]] || fail "the icon registered with a watcher that came late"
+  double_click_icon
+  wait_for_shown
+}
+
+# The exit from the tray never brings the window on screen, so the window
+# manager never manages it.
+case_exit_never_maps() {
+  start_with 0 0 0 tray
+  wait_for_icon
+  holds_for 1 "the window starts in the tray" calendar_hidden
+  xprop -root -spy _NET_CLIENT_LIST >"$work/clients" 2>/dev/null &
+  helpers+=($!)
+  wait_for 5 "the client list" test -s "$work/clients"
+  tray_menu 2
+  expect_exit "$prog_pid" "the exit entry to end the calendar"
+  sleep 0.5
+  [[ $(sort -u "$work/clients" | wc -l) == 1 ]] || fail "the window was mapped: $(cat "$work/clients")"
+  expect_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 0 0 1
+}
+
+grid_differs() {
+  [[ $(import -window "$1" -crop 179x149+0+0 rgb:- 2>/dev/null | md5sum | cut -c1-32) != "$2" ]]
+}
+
+case_midnight() {
+  fake_now='2027-05-03 23:59:40'  # room for a slow start before midnight
+  start_with 1 0 0 tray
+  wait_for_shown
+  local may3
+  wait_for 5 "the year and month drawn" strip_painted 179x22+0+0
+  may3=$(strip_sum 179x149+0+0)
+  wait_for 40 "the caption to show the new day" \
+    xdotool search --all --onlyvisible --pid "$prog_pid" --name '^2027/05/04$'
+  local w
+  w=$(xdotool search --all --onlyvisible --pid "$prog_pid" --name '^2027/05/04$' | awk 'NR == 1')
+  # Today's yellow moves from the 3rd to the 4th.
+  wait_for 5 "the day grid redrawn" grid_differs "$w" "$may3"
+  import -window "$w" "$OUT/after-midnight.png"
+}
+
+# The menu entry's launcher: the calendar runs in its settings folder, and a
+# file left in the home folder is copied there once.
+case_launcher() {
+  write_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 1 0 0
+  mv "$work/calendar/Ombrelk.ini" "$HOME/Ombrelk.ini"
+  cp "$HOME/Ombrelk.ini" "$work/home-before.ini"
+  launcher=$here/../../platform/qt/ombrelk-launch
+  settings_path=$XDG_CONFIG_HOME/ombrelk/Ombrelk.ini
+  start_display
+  start_wm tray
+  start_calendar
+  wait_for_icon
+  wait_for_shown
+  expect_frame_at "$X" "$Y"
+  settings_menu 1  # no longer shown at start-up
+  tray_menu 2
+  expect_exit "$prog_pid" "the exit entry to end the calendar"
+  expect_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 0 0 0
+  cmp -s "$work/home-before.ini" "$HOME/Ombrelk.ini" || fail "the home folder's file changed"
+  # Once: the settings folder's own file wins from now on.
+  start_calendar
+  wait_for_icon
+  holds_for 1 "the window starts in the tray" calendar_hidden
+  tray_menu 2
+  expect_exit "$prog_pid" "the exit entry to end the calendar"
+}
+
+# A clean start prints nothing, on X and offscreen.
+case_quiet_start() {
+  write_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 1 0 0
+  start_display
+  start_wm tray
+  start_calendar QT_QPA_PLATFORM=offscreen
+  holds_for 2 "the offscreen calendar keeps running" kill -0 "$prog_pid"
+  kill -TERM "$prog_pid"
+  expect_exit "$prog_pid" "SIGTERM to end the calendar"
+  start_calendar
+  wait_for_icon
+  wait_for_shown
+  kill -TERM "$prog_pid"
+  expect_exit "$prog_pid" "SIGTERM to end the calendar"
+  [[ ! -s $OUT/program.log ]] || fail "the calendar printed: $(cat "$OUT/program.log")"
+}

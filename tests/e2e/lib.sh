@@ -10,6 +10,10 @@ readonly SCREEN_W=800 SCREEN_H=600 TRAY_H=28
 readonly SKIP=77
 
 work='' prog_pid='' wm_pid='' display_pid='' last_pid='' faketime_lib=''
+bus_pid='' sni_pid=''  # a case's own session bus and StatusNotifierItem host
+fake_now=''    # a case's own start-up time, else E2E_NOW
+launcher=''    # a program the calendar is started through (the installed launcher)
+settings_path=''  # where the settings file is looked for, else the calendar's folder
 other=''    # the window of another program, once a case has started one
 helpers=()  # other clients started by a case (xmessage), ended first
 
@@ -45,7 +49,7 @@ holds_for() {
 
 need_tools() {
   local tool
-  for tool in Xvfb jwm xdotool wmctrl xprop xwininfo xdpyinfo import xmessage; do
+  for tool in Xvfb jwm xdotool wmctrl xprop xwininfo xdpyinfo import xmessage dbus-daemon dbus-send; do
     command -v "$tool" >/dev/null || {
       log "SKIP: $tool is not installed (scripts/install-deps.sh test)"
       exit "$SKIP"
@@ -55,6 +59,10 @@ need_tools() {
   faketime_lib=${libs[0]}
   [[ -e $faketime_lib ]] || {
     log "SKIP: libfaketime is not installed"
+    exit "$SKIP"
+  }
+  /usr/bin/python3 -c 'import dbus_next' 2>/dev/null || {
+    log "SKIP: python3-dbus-next is not installed"
     exit "$SKIP"
   }
 }
@@ -86,7 +94,7 @@ e2e_finish() {
   if [[ -f $work/calendar/Ombrelk.ini ]]; then cp "$work/calendar/Ombrelk.ini" "$OUT/"; fi
   # The clients first, the window manager next, the display last.
   local pid
-  for pid in "${helpers[@]}" "$prog_pid" "$wm_pid" "$display_pid"; do
+  for pid in "${helpers[@]}" "$prog_pid" "$sni_pid" "$bus_pid" "$wm_pid" "$display_pid"; do
     [[ -n $pid ]] || continue
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
@@ -148,6 +156,42 @@ process_ended() {
   [[ -z $state || $state == Z ]]
 }
 
+# A session bus of the case's own, told to the programs started after it.
+start_session_bus() {
+  dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$work/bus" 2>>"$OUT/dbus.log" &
+  bus_pid=$!
+  wait_for 10 "the session bus" test -s "$work/bus"
+  DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$work/bus")
+  export DBUS_SESSION_BUS_ADDRESS
+}
+
+sni_watcher_up() {
+  dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
+    org.freedesktop.DBus.NameHasOwner string:org.kde.StatusNotifierWatcher | contains 'boolean true'
+}
+
+# The tests' StatusNotifierItem host (a panel's tray on the D-Bus protocol);
+# it records each item that registers in $work/sni-items.
+start_sni_host() {
+  /usr/bin/python3 "$here/sni_host.py" host "$work/sni-items" >>"$OUT/sni.log" 2>&1 &
+  sni_pid=$!
+  wait_for 10 "the StatusNotifierWatcher" sni_watcher_up
+}
+
+stop_sni_host() {
+  kill "$sni_pid"
+  wait "$sni_pid" 2>/dev/null || true
+  sni_pid=''
+  wait_for 10 "the StatusNotifierWatcher to go" not sni_watcher_up
+}
+
+# How many times an item has registered with the host.
+sni_items() { if [[ -f $work/sni-items ]]; then wc -l <"$work/sni-items"; else echo 0; fi; }
+sni_registered() { (($(sni_items) >= $1)); }
+
+# Activate, ContextMenu or SecondaryActivate on the item, as the host's panel does.
+sni_call() { /usr/bin/python3 "$here/sni_host.py" call "$1" "$work/sni-items"; }
+
 # The panel: the window along the bottom of the screen.
 panel_window() {
   xwininfo -root -children | contains " ${SCREEN_W}x${TRAY_H}+0+$((SCREEN_H - TRAY_H)) "
@@ -170,7 +214,7 @@ write_settings() {
   } >"$work/calendar/Ombrelk.ini"
 }
 
-settings_file() { printf '%s' "$work/calendar/Ombrelk.ini"; }
+settings_file() { printf '%s' "${settings_path:-$work/calendar/Ombrelk.ini}"; }
 
 # The file the calendar writes at exit: exactly these seven lines.
 #   expect_settings TOP LEFT WEEKDAY HOLIDAYS SHOW ONTOP MIN
@@ -192,7 +236,8 @@ expect_settings() {
 start_program() {
   (cd "$work/calendar" &&
     exec env --default-signal=TERM,INT,HUP LD_PRELOAD="$faketime_lib" \
-      FAKETIME="@$E2E_NOW" FAKETIME_DONT_FAKE_MONOTONIC=1 "$@" "$PROGRAM") \
+      FAKETIME="@${fake_now:-$E2E_NOW}" FAKETIME_DONT_FAKE_MONOTONIC=1 "$@" \
+      ${launcher:+"$launcher"} "$PROGRAM") \
     >>"$OUT/program.log" 2>&1 &
   last_pid=$!
 }

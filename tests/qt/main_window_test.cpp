@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -114,10 +115,17 @@ TEST(MainWindowKeys, CtrlShortcutsReachTheCalendarAndSpareTheComboBox) {
       {Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier, "2026/12"},
       {Qt::Key_Left, Qt::AltModifier, "2026/12"},
   };
-  for (const Case& c : cases) {
-    QTest::keyClick(combo, c.key, c.modifiers);
-    EXPECT_EQ(run.frm().lblYM.Caption(), c.shown) << QTest::toString(c.key);
+  // With the drop-down list open, its own pop-up has the focus.
+  for (const bool list_open : {false, true}) {
+    SCOPED_TRACE(list_open ? "list open" : "list closed");
+    if (list_open) combo->showPopup();
+    QWidget* target = list_open ? static_cast<QWidget*>(combo->view()) : combo;
+    for (const Case& c : cases) {
+      QTest::keyClick(target, c.key, c.modifiers);
+      EXPECT_EQ(run.frm().lblYM.Caption(), c.shown) << QTest::toString(c.key);
+    }
   }
+  combo->hidePopup();
   EXPECT_EQ(combo->currentIndex(), 0);
   EXPECT_EQ(run.program->StartWeekday, 1);
 }
@@ -283,6 +291,23 @@ class ShowCounter : public QObject {
     return false;
   }
 };
+
+// The exit from the tray makes the form visible to record its state; the
+// window itself never comes on screen, and keeps the place it read.
+TEST(QtShutDown, ExitFromTheTrayNeverMapsTheWindow) {
+  QtRun run;
+  WriteFileBytes(run.dir.path() / "Ombrelk.ini",
+                 "FORMTOP  :1800\r\nFORMLEFT :3000\r\nSTARTWDAY:Sunday\r\n"
+                 "MODE_SHOW:0\r\nMODE_TOP :0\r\nMODE_MIN :0\r\n");
+  FrmMain& f = run.Start();
+  ASSERT_FALSE(run.main().isVisible());
+  ShowCounter counter(run.main());
+  f.mnuEnd_Click();
+  EXPECT_EQ(counter.shows, 0);
+  const std::string saved = ReadFileBytes(run.dir.path() / "Ombrelk.ini");
+  EXPECT_NE(saved.find("FORMTOP  :1800\r\nFORMLEFT :3000\r\n"), std::string::npos) << saved;
+  EXPECT_NE(saved.find("MODE_MIN :1"), std::string::npos);
+}
 
 // Reading the settings shows and hides the window as the lines come (on top
 // shows it, "MODE_MIN :1" hides it, "MODE_MIN :0" shows it); on screen, only

@@ -77,62 +77,63 @@ TEST(SettingsMenu, WithoutATrayItCarriesTheTrayEntries) {
   });
 }
 
+// An XEmbed icon sees the double-click itself; a StatusNotifierItem host
+// activates the item with one click and never reports a double-click.
 TEST(TrayIcon, ClicksReachTheCalendarAsTheShellReportedThem) {
-  QtRun run;
-  FrmMain& f = run.Start();
-  QSystemTrayIcon* icon = run.tray.Icon();
-  ASSERT_NE(icon, nullptr);
-  EXPECT_EQ(icon->toolTip(), "2026/12/07");
-  EXPECT_FALSE(icon->icon().isNull());
+  const struct {
+    TrayProtocol protocol;
+    QSystemTrayIcon::ActivationReason toggle, nothing;
+  } rows[] = {
+      {TrayProtocol::XEmbed, QSystemTrayIcon::DoubleClick, QSystemTrayIcon::Trigger},
+      {TrayProtocol::StatusNotifier, QSystemTrayIcon::Trigger, QSystemTrayIcon::DoubleClick},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.protocol == TrayProtocol::XEmbed ? "XEmbed" : "StatusNotifierItem");
+    QtRun run;
+    run.tray.SetProtocol(r.protocol);
+    FrmMain& f = run.Start();
+    QSystemTrayIcon* icon = run.tray.Icon();
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(icon->toolTip(), "2026/12/07");
+    EXPECT_FALSE(icon->icon().isNull());
 
-  emit icon->activated(QSystemTrayIcon::Trigger);  // a single click does nothing
-  EXPECT_TRUE(run.main().isVisible());
-  EXPECT_TRUE(run.runtime.popups.empty());
-  emit icon->activated(QSystemTrayIcon::Context);
-  EXPECT_EQ(run.runtime.popups, std::vector<std::string>{"mnuTray"});
-  emit icon->activated(QSystemTrayIcon::DoubleClick);
-  EXPECT_FALSE(run.main().isVisible());
-  emit icon->activated(QSystemTrayIcon::DoubleClick);
-  EXPECT_TRUE(run.main().isVisible());
+    emit icon->activated(r.nothing);
+    emit icon->activated(QSystemTrayIcon::MiddleClick);  // a secondary activation
+    EXPECT_TRUE(run.main().isVisible());
+    EXPECT_TRUE(run.runtime.popups.empty());
+    emit icon->activated(QSystemTrayIcon::Context);
+    EXPECT_EQ(run.runtime.popups, std::vector<std::string>{"mnuTray"});
+    emit icon->activated(r.toggle);
+    EXPECT_FALSE(run.main().isVisible());
+    emit icon->activated(r.toggle);
+    EXPECT_TRUE(run.main().isVisible());
 
-  f.mnuEnd_Click();
-  EXPECT_EQ(run.tray.Icon(), nullptr);
-  EXPECT_TRUE(run.runtime.ended);
+    f.mnuEnd_Click();
+    EXPECT_EQ(run.tray.Icon(), nullptr);
+    EXPECT_TRUE(run.runtime.ended);
+  }
 }
 
-TEST(TrayIcon, ATrayFoundAfterStartUpGetsTheIcon) {
+TEST(TrayIcon, FollowsATrayThatComesAndGoes) {
   QtRun run;
   run.tray.available = false;
   FrmMain& f = run.Start();
-  ASSERT_FALSE(run.program->has_tray);
   EXPECT_EQ(run.tray.Icon(), nullptr);
   EXPECT_TRUE(run.main().isVisible());
 
-  run.tray.AddWhenTrayAppears(f.hWnd(), "2026/12/07");
+  run.tray.available = true;
+  f.Tray_Appeared();
   QSystemTrayIcon* icon = run.tray.Icon();
   ASSERT_NE(icon, nullptr);
-  EXPECT_TRUE(icon->isVisible());  // docked by Qt once a tray is there
+  EXPECT_TRUE(icon->isVisible());
   EXPECT_EQ(icon->toolTip(), "2026/12/07");
-  EXPECT_FALSE(icon->icon().isNull());
   emit icon->activated(QSystemTrayIcon::DoubleClick);
   EXPECT_FALSE(run.main().isVisible());
-  emit icon->activated(QSystemTrayIcon::DoubleClick);
-  EXPECT_TRUE(run.main().isVisible());
-  emit icon->activated(QSystemTrayIcon::Context);
-  EXPECT_EQ(run.runtime.popups, std::vector<std::string>{"mnuTray"});
-}
 
-TEST(TrayIcon, ALongTipIsCutAndTheIconAddedOnce) {
-  QtRun run;
   run.tray.available = false;
-  FrmMain& f = run.Start();
-  run.tray.AddWhenTrayAppears(f.hWnd(), std::string(100, 'x'));
-  ASSERT_NE(run.tray.Icon(), nullptr);
-  EXPECT_EQ(run.tray.Icon()->toolTip(), QString(63, 'x'));
-  QSystemTrayIcon* first = run.tray.Icon();
-  run.tray.AddWhenTrayAppears(f.hWnd(), "again");
-  EXPECT_EQ(run.tray.Icon(), first);
-  EXPECT_EQ(first->toolTip(), QString(63, 'x'));
+  f.Tray_Vanished();
+  EXPECT_EQ(run.tray.Icon(), nullptr);
+  EXPECT_TRUE(run.main().isVisible());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <string>
@@ -276,6 +277,54 @@ TEST(NoTray, WithATrayTheSettingsMenuHoldsOnlyTheOptions) {
   EXPECT_EQ(frm.mnuSet.items, (std::vector<MenuItem*>{&frm.mnuFormShow, &frm.mnuFormTop}));
   EXPECT_EQ(frm.mnuTray.items,
             (std::vector<MenuItem*>{&frm.mnuDisp, &frm.mnuEnd, &frm.mnuSep, &frm.mnuVersion}));
+}
+
+// The calendar runs for days: when the date may have changed (midnight, a
+// resume, a clock or time-zone change) the caption and today's mark follow,
+// the month on display stays unless it was the current one, and the tray tip
+// keeps the start-up date.
+TEST(DayChange, TheCaptionAndTheMonthFollowTheDate) {
+  using namespace std::chrono;
+  const struct {
+    const char* name;
+    year_month_day start;
+    int shift;  // the month button pressed before the date changes, 314 for none
+    year_month_day now;
+    const char* caption;
+    const char* month;
+    int yellow_day;  // 0: no day of the month on display is today
+  } rows[] = {
+      {"midnight", 2000y / 5 / 7, 314, 2000y / 5 / 8, "2000/05/08", "2000/05", 8},
+      {"a new month", 2000y / 5 / 31, 314, 2000y / 6 / 1, "2000/06/01", "2000/06", 1},
+      {"a new year", 1999y / 12 / 31, 314, 2000y / 1 / 1, "2000/01/01", "2000/01", 1},
+      {"next month on display", 2000y / 5 / 31, 2, 2000y / 6 / 1, "2000/06/01", "2000/06", 1},
+      {"last month on display", 2000y / 5 / 7, 0, 2000y / 5 / 8, "2000/05/08", "2000/04", 0},
+      {"clock set back", 2000y / 5 / 7, 314, 2000y / 5 / 6, "2000/05/06", "2000/05", 6},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.name);
+    HeadlessRun run(r.start);
+    Program& p = run.Start();
+    FrmMain& frm = p.frmMain;
+    if (r.shift != 314) frm.cmdSwitchMonth(r.shift).Click();
+    run.platform.today = r.now;
+    frm.Clock_DayMayHaveChanged();
+    EXPECT_EQ(frm.Caption(), r.caption);
+    EXPECT_EQ(frm.lblYM.Caption(), r.month);
+    for (int i = 0; i < frm.lblDay.Count(); ++i) {
+      const bool today = frm.lblDay(i).Caption() == std::to_string(r.yellow_day);
+      EXPECT_EQ(frm.lblDay(i).ForeColor() == kYellow, today) << i;
+    }
+    EXPECT_EQ(CountOf(run.platform.calls, "Shell_NotifyIcon"), 1U);
+  }
+}
+
+TEST(DayChange, TheSameDayDrawsNothing) {
+  HeadlessRun run;
+  FrmMain& frm = run.Start().frmMain;
+  frm.lblYM.SetCaption("untouched");
+  frm.Clock_DayMayHaveChanged();  // a resume within the day
+  EXPECT_EQ(frm.lblYM.Caption(), "untouched");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@ namespace {
 
 using testing::CallsSince;
 using testing::CallsTo;
+using testing::CountOf;
 using testing::ExampleFile;
 using testing::HeadlessRun;
 using testing::kForceForegroundCalls;
@@ -138,6 +140,111 @@ TEST(ShowEntry, ShowsAndRaisesWithoutActivating) {
     EXPECT_EQ(CallsSince(run, before), Calls{ZOrderCall(p.frmMain, 0, 600, 120)});
     EXPECT_EQ(p.frmMain.Top(), 1800);
     EXPECT_EQ(p.frmMain.Left(), 9000);
+  }
+}
+
+// A tray that appears after start-up takes the window in when the start-up
+// would have and the user has not used the window since; a tray that
+// vanishes gives a hidden window back. The icon follows the tray either way.
+TEST(TrayComesAndGoes, TheWindowFollowsTheTray) {
+  using Act = std::function<void(FrmMain&)>;
+  const Act none = [](FrmMain&) {};
+  const Act appear = [](FrmMain& f) { f.Tray_Appeared(); };
+  const Act vanish = [](FrmMain& f) { f.Tray_Vanished(); };
+  const auto then = [](Act a, Act b) {
+    return [a, b](FrmMain& f) {
+      a(f);
+      b(f);
+    };
+  };
+  const auto minimise = [](FrmMain& f) {
+    f.SetWindowState(WindowState::Minimized);
+    f.Resize();
+  };
+  const Calls added{TrayCall(0)};
+  const Calls removed{TrayCall(0), TrayCall(2)};
+  const Calls again{TrayCall(0), TrayCall(2), TrayCall(0)};
+  const struct {
+    const char* name;
+    bool tray_at_start;
+    Saved saved;
+    Act act;
+    bool visible;
+    bool tray_entries_in_settings;
+    Calls tray_calls;
+  } rows[] = {
+      {"appears, start in the tray", false, {.show = "0"}, appear, false, false, added},
+      {"appears, hidden at exit", false, {.min = "1"}, appear, false, false, added},
+      {"appears, shown at start", false, {}, appear, true, false, added},
+      {"appears, minimised", false, {}, then(minimise, appear), false, false, added},
+      {"appears twice", false, {}, then(appear, appear), true, false, added},
+      {"vanishes, in the tray", true, {.show = "0"}, vanish, true, true, removed},
+      {"vanishes, shown", true, {}, vanish, true, true, removed},
+      {"vanishes, then minimise", true, {}, then(vanish, minimise), true, true, removed},
+      {"vanishes, returns", true, {.show = "0"}, then(vanish, appear), false, false, again},
+      {"no tray, nothing happens", false, {.show = "0"}, none, true, true, {}},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.name);
+    HeadlessRun run;
+    run.platform.tray_available = r.tray_at_start;
+    run.WriteSettings(r.saved.Text());
+    FrmMain& frm = run.Start().frmMain;
+    run.platform.today = std::chrono::year{2000} / 5 / 9;  // the tip keeps the start's date
+    r.act(frm);
+    EXPECT_EQ(frm.Visible(), r.visible);
+    if (!r.visible) {
+      EXPECT_EQ(frm.WindowState(), WindowState::Normal);  // back in normal size
+    }
+    EXPECT_EQ(frm.mnuSet.items.size(), r.tray_entries_in_settings ? 7U : 2U);
+    EXPECT_EQ(CallsTo(run, "Shell_NotifyIcon"), r.tray_calls);
+  }
+}
+
+// Any use of the window since start-up keeps it on screen when a tray appears.
+TEST(TrayComesAndGoes, AUsedWindowStaysOnScreen) {
+  const struct {
+    const char* name;
+    std::function<void(FrmMain&)> use;
+  } uses[] = {
+      {"a key",
+       [](FrmMain& f) {
+         std::int16_t key = 65;
+         f.KeyDown(key, 0);
+       }},
+      {"a month change", [](FrmMain& f) { f.cmdSwitchMonth(2).Click(); }},
+      {"a click", [](FrmMain& f) { f.lbl_menu.MouseDown(1, 0, 100, 100); }},
+      {"a drag", [](FrmMain& f) { f.SetLeft(f.Left() + 150); }},
+      {"a weekday choice", [](FrmMain& f) { f.cboWDay.SetListIndex(3); }},
+  };
+  for (const auto& u : uses) {
+    SCOPED_TRACE(u.name);
+    HeadlessRun run;
+    run.platform.tray_available = false;
+    run.WriteSettings(Saved{.show = "0"}.Text());
+    FrmMain& frm = run.Start().frmMain;
+    u.use(frm);
+    frm.Tray_Appeared();
+    EXPECT_TRUE(frm.Visible());
+    EXPECT_EQ(CallsTo(run, "Shell_NotifyIcon"), Calls{TrayCall(0)});
+  }
+}
+
+TEST(TrayComesAndGoes, AHiddenWindowComesBackAtItsPlaceOnTopIfChecked) {
+  for (const char* top_mode : {"0", "1"}) {
+    SCOPED_TRACE(top_mode);
+    HeadlessRun run;
+    run.WriteSettings(
+        Saved{.top = "1800", .left = "9000", .show = "0", .top_mode = top_mode}.Text());
+    Program& p = run.Start();
+    const std::size_t before = run.platform.calls.size();
+    p.frmMain.Tray_Vanished();
+    const int insert_after = *top_mode == '1' ? kHwndTopMost : kHwndTop;
+    EXPECT_EQ(CallsSince(run, before),
+              (Calls{TrayCall(2), ZOrderCall(p.frmMain, insert_after, 600, 120)}));
+    EXPECT_EQ(CountOf(run.platform.calls, "SetForegroundWindow"), 0U);
+    p.frmMain.mnuEnd_Click();  // no icon to remove any more
+    EXPECT_EQ(CountOf(CallsSince(run, before), "Shell_NotifyIcon"), 1U);
   }
 }
 
