@@ -46,4 +46,12 @@ inline constexpr std::array<Holiday, 15> kDefaultHolidayTable{{
 
 void LoadDefaultHolidayTable(Holidays& holidays);
 
+// Whether an entry equals one of the fifteen default rows, wherever it stands.
+bool IsDefaultRow(const Holiday& entry);
+
+// The first entry in use that falls on the date (its year equal or 0), leaving
+// out the entries skip names; null when there is none.
+const Holiday* FindTableEntry(const Holidays& holidays, int year, int month, int day,
+                              bool (*skip)(const Holiday&) = nullptr);
+
 }  // namespace ombrelk
