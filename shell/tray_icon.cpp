@@ -48,7 +48,8 @@ void FrmMain::AddTrayIcon() {
   if (!app_.has_tray) {
     // Nowhere to hide the window in: the window stays on screen and the tray
     // menu's entries join the settings menu.
-    mnuSet.items = {&mnuFormShow, &mnuFormTop, &mnuSetSep, &mnuDisp, &mnuEnd, &mnuSep, &mnuVersion};
+    mnuSet.items = {&mnuFormShow, &mnuFormTop, &mnuFormLaw, &mnuSetSep,
+                    &mnuDisp,     &mnuEnd,     &mnuSep,     &mnuVersion};
     return;
   }
   TrayIconRecord& rec = app_.TrayIcon;
