@@ -15,17 +15,4 @@ bool IsDefaultRow(const Holiday& entry) {
          kDefaultHolidayTable.end();
 }
 
-const Holiday* FindTableEntry(const Holidays& holidays, int year, int month, int day,
-                              bool (*skip)(const Holiday&)) {
-  const int count = holidays.HolidayCount;
-  for (int k = 0; k < count; ++k) {
-    const Holiday& h = holidays.HolidayTable[static_cast<std::size_t>(k)];
-    if (h.day == day && h.month == month && (h.year == year || h.year == 0) &&
-        (skip == nullptr || !skip(h))) {
-      return &h;
-    }
-  }
-  return nullptr;
-}
-
 }  // namespace ombrelk
