@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -24,10 +25,10 @@ year_month_day Ymd(int y, int m, int d) {
 }
 
 std::string Text(const year_month_day& date) {
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "%04d-%02u-%02u", static_cast<int>(date.year()),
+  std::array<char, 16> buf{};
+  std::snprintf(buf.data(), buf.size(), "%04d-%02u-%02u", static_cast<int>(date.year()),
                 static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
-  return buf;
+  return buf.data();
 }
 
 // The facts of the law, and above all those the data set does not reach
@@ -173,7 +174,8 @@ std::map<std::string, std::string> ReadDataSet() {
   s << in.rdbuf();
   const std::string text = s.str();
   std::map<std::string, std::string> out;
-  const std::string date_key = "date: \"", name_key = "name: \"";
+  const std::string date_key = "date: \"";
+  const std::string name_key = "name: \"";
   for (std::size_t p = text.find(date_key); p != std::string::npos;
        p = text.find(date_key, p + 1)) {
     const std::string date = text.substr(p + date_key.size(), 10);
@@ -207,7 +209,7 @@ bool WordedAlike(const year_month_day& date, std::string_view ours, const std::s
   }
   if (ours == "国民の休日") return theirs == "休日";
   if (ours == "振替休日") {
-    for (sys_days d = sys_days{date} - days{1}; LawDayOffName(year_month_day{d}) != "";
+    for (sys_days d = sys_days{date} - days{1}; !LawDayOffName(year_month_day{d}).empty();
          d -= days{1}) {
       if (theirs == std::string(LawDayOffName(year_month_day{d})) + " 振替休日") return true;
     }
