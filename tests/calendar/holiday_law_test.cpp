@@ -31,18 +31,15 @@ std::string Text(const year_month_day& date) {
   return buf.data();
 }
 
-// The facts of the law, and above all those the data set does not reach
-// (before 1970 and after 2050).
-TEST(LawDayOffName, TheLawYearByYear) {
+// The facts of the law that the data set does not reach: before 1970 and
+// after 2050.
+TEST(LawDayOffName, BeyondTheDataSet) {
   const struct {
     int y, m, d;
     const char* name;
   } rows[] = {
       {1948, 5, 3, ""},  // before the Act
-      {1948, 7, 20, ""},
       {1948, 9, 23, "秋分の日"},
-      {1948, 11, 3, "文化の日"},
-      {1949, 1, 1, "元日"},
       {1949, 1, 15, "成人の日"},
       {1949, 3, 21, "春分の日"},
       {1949, 4, 29, "天皇誕生日"},
@@ -53,29 +50,6 @@ TEST(LawDayOffName, TheLawYearByYear) {
       {1966, 2, 11, ""},
       {1967, 2, 11, "建国記念の日"},
       {1967, 2, 12, ""},  // a holiday Sunday before substitute holidays
-      {1973, 4, 30, "振替休日"},
-      {1987, 5, 4, "振替休日"},  // the Monday after a Sunday comes first
-      {1988, 5, 4, "国民の休日"},
-      {1992, 5, 4, "振替休日"},
-      {1997, 5, 4, ""},  // a Sunday between two holidays stays a Sunday
-      {1989, 2, 24, "昭和天皇の大喪の礼の行われる日"},
-      {1989, 4, 29, "みどりの日"},
-      {2000, 1, 10, "成人の日"},
-      {2019, 4, 30, "国民の休日"},
-      {2019, 5, 1, "天皇の即位の日"},
-      {2019, 5, 2, "国民の休日"},
-      {2019, 5, 6, "振替休日"},
-      {2019, 10, 22, "即位礼正殿の儀の行われる日"},
-      {2019, 12, 23, ""},
-      {2019, 2, 23, ""},
-      {2020, 7, 24, "スポーツの日"},
-      {2020, 10, 12, ""},
-      {2021, 8, 9, "振替休日"},
-      {2026, 9, 21, "敬老の日"},
-      {2026, 9, 22, "国民の休日"},
-      {2026, 9, 15, ""},
-      {2026, 12, 23, ""},
-      {2026, 5, 6, "振替休日"},  // the first day after 5 May that is no holiday
       {2051, 7, 17, "海の日"},
       {2100, 2, 23, "天皇誕生日"},
       {2150, 10, 12, "スポーツの日"},
