@@ -32,4 +32,9 @@ constexpr std::int16_t DaysInMonth(std::int16_t year, std::int16_t month) {
 // The weekday (1 = Sunday ... 7 = Saturday) of a valid Gregorian date.
 std::int16_t WeekdayOf(std::int16_t year, std::int16_t month, std::int16_t day);
 
+// The day of the month of an equinox by the usual formula: the largest whole
+// number not above n x 0.242194 + base - q, computed in that order, where n is
+// the year less 1980 and q the leap-day correction of the formula's era.
+int EquinoxFormulaDay(int n, int q, double base);
+
 }  // namespace ombrelk

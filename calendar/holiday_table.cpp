@@ -10,4 +10,9 @@ void LoadDefaultHolidayTable(Holidays& holidays) {
   holidays.HolidayCount = static_cast<std::int16_t>(kDefaultHolidayTable.size());
 }
 
+bool IsDefaultRow(const Holiday& entry) {
+  return std::find(kDefaultHolidayTable.begin(), kDefaultHolidayTable.end(), entry) !=
+         kDefaultHolidayTable.end();
+}
+
 }  // namespace ombrelk

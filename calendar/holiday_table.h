@@ -46,4 +46,26 @@ inline constexpr std::array<Holiday, 15> kDefaultHolidayTable{{
 
 void LoadDefaultHolidayTable(Holidays& holidays);
 
+// Whether an entry equals one of the fifteen default rows, wherever it stands.
+bool IsDefaultRow(const Holiday& entry);
+
+// The first entry in use that falls on the date (its year equal or 0), leaving
+// out the entries skip names; null when there is none. Inline, as it runs for
+// every painted day cell.
+template <typename Skip>
+const Holiday* FindTableEntry(const Holidays& holidays, int year, int month, int day, Skip skip) {
+  const int count = holidays.HolidayCount;
+  for (int k = 0; k < count; ++k) {
+    const Holiday& h = holidays.HolidayTable[static_cast<std::size_t>(k)];
+    if (h.day == day && h.month == month && (h.year == year || h.year == 0) && !skip(h)) {
+      return &h;
+    }
+  }
+  return nullptr;
+}
+
+inline const Holiday* FindTableEntry(const Holidays& holidays, int year, int month, int day) {
+  return FindTableEntry(holidays, year, month, day, [](const Holiday&) { return false; });
+}
+
 }  // namespace ombrelk

@@ -1,7 +1,5 @@
 #include "calendar/is_holiday.h"
 
-#include <cmath>
-
 #include "calendar/date_helpers.h"
 
 namespace ombrelk {
@@ -13,7 +11,6 @@ constexpr int kSecondMondayFirstDay = 8;
 constexpr int kSecondMondayLastDay = 14;
 constexpr int kEquinoxFirstYear = 1980;
 constexpr int kEquinoxLastYear = 2099;
-constexpr double kEquinoxDrift = 0.242194;
 constexpr double kMarchBase = 20.8431;
 constexpr double kSeptemberBase = 23.2488;
 
@@ -30,17 +27,11 @@ bool InEquinoxYears(int year) {
 }
 
 bool MatchesTable(const Holidays& holidays, int year, int month, int day) {
-  const int count = holidays.HolidayCount;
-  for (int k = 0; k < count; ++k) {
-    const Holiday& h = holidays.HolidayTable[static_cast<std::size_t>(k)];
-    if (h.day == day && h.month == month && (h.year == year || h.year == 0)) {
-      // These dates are decided by the computed rules instead, whichever entry matched.
-      if (year >= kSecondMondayFrom && IsMovedHolidayDate(month, day)) return false;
-      if (InEquinoxYears(year) && IsEquinoxTableDate(month, day)) return false;
-      return true;
-    }
-  }
-  return false;
+  if (FindTableEntry(holidays, year, month, day) == nullptr) return false;
+  // These dates are decided by the computed rules instead, whichever entry matched.
+  if (year >= kSecondMondayFrom && IsMovedHolidayDate(month, day)) return false;
+  if (InEquinoxYears(year) && IsEquinoxTableDate(month, day)) return false;
+  return true;
 }
 
 bool IsSecondMonday(std::int16_t year, std::int16_t month, std::int16_t day) {
@@ -53,8 +44,7 @@ bool IsEquinoxDay(int year, int month, int day) {
   const int n = year - kEquinoxFirstYear;  // [0, 119]
   const int q = n / 4;                     // [0, 29]
   const double b = month == 3 ? kMarchBase : kSeptemberBase;
-  const double t = n * kEquinoxDrift + b - q;
-  return day == static_cast<int>(std::floor(t));
+  return day == EquinoxFormulaDay(n, q, b);
 }
 
 }  // namespace

@@ -17,6 +17,7 @@ enum class Property {
   Checked,
   Enabled,
   Focus,
+  ToolTipText,
 };
 
 // A backend widget that mirrors one control. The control model is the truth: a
@@ -109,8 +110,14 @@ class Control {
   int TabIndex() const { return tab_index_; }
   void SetTabIndex(int i) { tab_index_ = i; }
 
+  // A backend shows the tip while the pointer rests on the control; a change
+  // while it is there shows the new tip at once, an empty one hides it.
   const std::string& ToolTipText() const { return tool_tip_; }
-  void SetToolTipText(std::string t) { tool_tip_ = std::move(t); }
+  void SetToolTipText(std::string t) {
+    if (t == tool_tip_) return;
+    tool_tip_ = std::move(t);
+    Notify(Property::ToolTipText);
+  }
 
  protected:
   void Notify(Property what) {

@@ -36,6 +36,8 @@ class Label : public Control {
 
   // Button: 1 left, 2 right, 4 middle. Shift: 1 Shift, 2 Ctrl, 4 Alt. X, Y in twips.
   std::function<void(std::int16_t button, std::int16_t shift, float x, float y)> MouseDown;
+  // The pointer moved over the label; button holds the buttons down, as a mask.
+  std::function<void(std::int16_t button, std::int16_t shift, float x, float y)> MouseMove;
   std::function<void()> Click;
 
  private:

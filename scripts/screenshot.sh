@@ -2,7 +2,9 @@
 # Builds the calendar, starts it on a virtual X display with a small window
 # manager and a tray, as it would be on 7 December 2026, and saves a picture of
 # its window as docs/screenshot.png and of its settings menu, opened with a
-# right click on the calendar, as docs/screenshot-menu.png.
+# right click on the calendar, as docs/screenshot-menu.png. Then, as on 21
+# September 2026 with today's holiday law chosen, a picture of the tip that
+# names the holiday under the pointer, as docs/screenshot-holiday.png.
 #   scripts/screenshot.sh [BUILD_DIR]      (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -59,4 +61,28 @@ sleep 1
 import -window root -crop "$((WIDTH + 260))x$((HEIGHT + 140))+$((X - 20))+$((Y - 40))" \
   docs/screenshot-menu.png
 xdotool key Escape
-echo "Saved docs/screenshot.png and docs/screenshot-menu.png"
+kill "${pids[-1]}" "${pids[-2]}" 2>/dev/null || true  # the calendar, through faketime
+wait "${pids[-2]}" 2>/dev/null || true
+
+# The law mode on 21 September 2026 (敬老の日), the pointer resting on the 22nd
+# (国民の休日): row 3, column 2 of the grid, whose cells step 24 by 12 pixels
+# from (0, 40) of the client area.
+mkdir -p "$work/law"
+printf 'FORMTOP  :300\r\nFORMLEFT :300\r\nSTARTWDAY:Sunday\r\nMODE_SHOW:1\r\nMODE_TOP :0\r\nMODE_MIN :0\r\nMODE_LAW :1\r\n' \
+  >"$work/law/Ombrelk.ini"
+(cd "$work/law" && exec env XDG_RUNTIME_DIR="$work/runtime" faketime '2026-09-21 10:00:00' "$program") &
+pids+=($!)
+window=$(timeout 30 xdotool search --sync --onlyvisible --name '^2026/09/21$' | head -n1)
+pids+=("$(xdotool getwindowpid "$window")")
+sleep 1
+eval "$(xdotool getwindowgeometry --shell "$window")"
+# xdotool places a framed window by its frame; xwininfo tells the client area's corner.
+cx=$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {print $4}')
+cy=$(xwininfo -id "$window" | awk '/Absolute upper-left Y/ {print $4}')
+xdotool mousemove "$((cx + 30))" "$((cy + 70))"
+sleep 0.5
+xdotool mousemove "$((cx + 24 * 2 + 16))" "$((cy + 40 + 12 * 3 + 6))"
+sleep 1
+import -window root -crop "$((WIDTH + 260))x$((HEIGHT + 140))+$((X - 20))+$((Y - 40))" \
+  docs/screenshot-holiday.png
+echo "Saved docs/screenshot.png, docs/screenshot-menu.png and docs/screenshot-holiday.png"

@@ -89,6 +89,11 @@ bool ApplyLine(Program& app, std::string_view line, ReadProgress& progress) {
     if (!v) return false;
     app.ModeMin = *v;
     SetMainWindowVisible(app, app.ModeMin != 1);
+  } else if (key == kKeyModeLaw) {
+    const auto v = TextToInt16(Mid(line, 11, 1));
+    if (!v) return false;
+    app.ModeLaw = *v;
+    frm.mnuFormLaw.SetChecked(app.ModeLaw == 1);
   }
   return true;
 }
@@ -200,6 +205,8 @@ void SaveSettings(Program& app) {
   out += KeyLine(kKeyModeShow, DecimalText(app.ModeShow));
   out += KeyLine(kKeyModeTop, DecimalText(app.ModeTop));
   out += KeyLine(kKeyModeMin, DecimalText(app.ModeMin));
+  // Only while it is on, so everyone else's file keeps its seven lines.
+  if (app.LawMode()) out += KeyLine(kKeyModeLaw, "1");
   WriteFileDurably(app.sys.files, app.settings_file, out, app.sys.errors);
 }
 

@@ -14,6 +14,7 @@ inline constexpr std::string_view kKeyHoliday = "HOLIDAY  :";
 inline constexpr std::string_view kKeyModeShow = "MODE_SHOW:";
 inline constexpr std::string_view kKeyModeTop = "MODE_TOP :";
 inline constexpr std::string_view kKeyModeMin = "MODE_MIN :";
+inline constexpr std::string_view kKeyModeLaw = "MODE_LAW :";
 
 // A holiday entry: year (4), month (2) and day (2) characters, no separator.
 inline constexpr std::size_t kHolidayEntryLength = 8;

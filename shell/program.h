@@ -33,6 +33,9 @@ class Program {
   std::int16_t ModeTop = -1;
   // 1 = the window was hidden in the tray at the last shut-down.
   std::int16_t ModeMin = 0;
+  // 1 = holidays as today's law keeps them, with their names as tips; any
+  // other value: the table and the computed rules.
+  std::int16_t ModeLaw = 0;
   // True while the calendar window's load handler runs.
   bool Loading = false;
   Holidays holidays;
@@ -53,6 +56,9 @@ class Program {
 
   FrmMain frmMain;
   DlgVersion dlgVersion;
+
+  // The one place that says which holiday rules the calendar shows.
+  bool LawMode() const { return ModeLaw == 1; }
 
   // Runs the calendar window's load handler: the whole start-up.
   void Start() { frmMain.Form_Load(); }

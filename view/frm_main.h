@@ -32,6 +32,7 @@ class FrmMain : public Form {
   MenuItem mnuSet{"mnuSet", "設定"};
   MenuItem mnuFormShow{"mnuFormShow", "起動時にウィンドウを表示"};
   MenuItem mnuFormTop{"mnuFormTop", "常に手前に表示"};
+  MenuItem mnuFormLaw{"mnuFormLaw", "現行の祝日法で表示"};
   MenuItem mnuTray{"mnuTray", "トレイ"};
   MenuItem mnuDisp{"mnuDisp", "Ombrelk 表示"};
   MenuItem mnuEnd{"mnuEnd", "Ombrelk 終了"};
@@ -46,6 +47,7 @@ class FrmMain : public Form {
   void cboWDay_Click();
   void Form_KeyDown(std::int16_t& KeyCode, std::int16_t Shift);
   void lbl_menu_MouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y);
+  void lbl_menu_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y);
   void cmdHOME_Click();
 
   // Start-up and shut-down.
@@ -71,11 +73,16 @@ class FrmMain : public Form {
   // Window options.
   void mnuFormTop_Click();
   void mnuFormShow_Click();
+  void mnuFormLaw_Click();
 
   // Version dialog.
   void mnuVersion_Click();
 
   bool Unloaded() const { return unloaded_; }
+
+  // Gives lbl_menu the tip of the day cell under the pointer's last place
+  // over it: the holiday's name in law mode, else none.
+  void ShowDayTip();
 
  private:
   void LayOut();
@@ -86,6 +93,9 @@ class FrmMain : public Form {
 
   Program& app_;
   bool unloaded_ = false;
+  // Where the pointer last moved over lbl_menu, in its twips.
+  float pointer_x_ = -1;
+  float pointer_y_ = -1;
 };
 
 }  // namespace ombrelk

@@ -56,6 +56,13 @@ void FrmMain::lbl_menu_MouseDown(std::int16_t Button, std::int16_t /*Shift*/, fl
   if (Button == kRightButton) app_.sys.runtime.PopupMenu(mnuSet);
 }
 
+void FrmMain::lbl_menu_MouseMove(std::int16_t /*Button*/, std::int16_t /*Shift*/, float X,
+                                 float Y) {
+  pointer_x_ = X;
+  pointer_y_ = Y;
+  ShowDayTip();
+}
+
 void FrmMain::cmdHOME_Click() {
   app_.sys.shell.ShellExecute(hWnd(), HomePageAddress(), kSwShowNormal);
 }

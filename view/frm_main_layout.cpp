@@ -118,7 +118,7 @@ void FrmMain::LayOut() {
   for (int i = 6; i >= 0; --i) controls.push_back(&lblWeekDay(i));
   controls.push_back(&lblYM);
 
-  mnuSet.items = {&mnuFormShow, &mnuFormTop};
+  mnuSet.items = {&mnuFormShow, &mnuFormTop, &mnuFormLaw};
   mnuTray.items = {&mnuDisp, &mnuEnd, &mnuSep, &mnuVersion};
   mnuSet.SetVisible(false);
   mnuTray.SetVisible(false);
@@ -134,6 +134,9 @@ void FrmMain::ConnectHandlers() {
   lbl_menu.MouseDown = [this](std::int16_t b, std::int16_t s, float x, float y) {
     lbl_menu_MouseDown(b, s, x, y);
   };
+  lbl_menu.MouseMove = [this](std::int16_t b, std::int16_t s, float x, float y) {
+    lbl_menu_MouseMove(b, s, x, y);
+  };
   cmdHOME.Click = [this] { cmdHOME_Click(); };
   MouseMove = [this](std::int16_t b, std::int16_t s, float x, float y) {
     Form_MouseMove(b, s, x, y);
@@ -144,6 +147,7 @@ void FrmMain::ConnectHandlers() {
   mnuDisp.Click = [this] { mnuDisp_Click(); };
   mnuFormTop.Click = [this] { mnuFormTop_Click(); };
   mnuFormShow.Click = [this] { mnuFormShow_Click(); };
+  mnuFormLaw.Click = [this] { mnuFormLaw_Click(); };
   mnuVersion.Click = [this] { mnuVersion_Click(); };
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "calendar/date_helpers.h"
+#include "calendar/holiday_law.h"
 #include "calendar/is_holiday.h"
 #include "calendar/number_text.h"
 #include "shell/program.h"
@@ -47,6 +48,11 @@ void ShowWeekdayHeader(FrmMain& frm, std::int16_t start_weekday) {
 
 }  // namespace
 
+bool IsHolidayShown(const Program& app, std::int16_t year, std::int16_t month, std::int16_t day) {
+  return app.LawMode() ? IsLawHoliday(app.holidays, year, month, day)
+                       : IsHoliday(app.holidays, year, month, day);
+}
+
 void ClearDayCells(FrmMain& frm) {
   for (int i = 0; i < frm.lblDay.Count(); ++i) frm.lblDay(i).SetCaption("");
 }
@@ -60,7 +66,7 @@ void PaintDayCell(Program& app, Label& cell, std::int16_t year, std::int16_t mon
       month == static_cast<int>(static_cast<unsigned>(today.month())) &&
       day == static_cast<int>(static_cast<unsigned>(today.day()))) {
     colour = kYellow;
-  } else if (IsHoliday(app.holidays, year, month, day) || weekday == kSunday) {
+  } else if (IsHolidayShown(app, year, month, day) || weekday == kSunday) {
     colour = kDarkRed;
   } else if (weekday == kSaturday) {
     colour = kBlue;
@@ -91,6 +97,8 @@ void ShowMonth(Program& app, std::int16_t shift) {
   for (std::int16_t d = 2; d <= n && k <= 41; ++d, ++k) {
     PaintDayCell(app, frm.lblDay(k), year, month, d, weekdays[static_cast<std::size_t>(d)]);
   }
+  // The day under a resting pointer may have changed.
+  frm.ShowDayTip();
 }
 
 }  // namespace ombrelk

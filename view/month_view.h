@@ -25,6 +25,9 @@ inline constexpr int kLastViewYear = 9999;
 // Draws a month: 0 the current one, 314 the one on display, any other value
 // the one on display moved by that many months.
 void ShowMonth(Program& app, std::int16_t shift);
+// Whether a day shows in the holiday colour: by today's law in law mode, else
+// by the holiday table and the computed rules.
+bool IsHolidayShown(const Program& app, std::int16_t year, std::int16_t month, std::int16_t day);
 void ClearDayCells(FrmMain& frm);
 void PaintDayCell(Program& app, Label& cell, std::int16_t year, std::int16_t month,
                   std::int16_t day, std::int16_t weekday);

@@ -1,6 +1,8 @@
 #include "platform/qt/label_widget.h"
 
+#include <QCursor>
 #include <QMouseEvent>
+#include <QToolTip>
 
 #include "platform/qt/control_geometry.h"
 #include "platform/qt/key_mapping.h"
@@ -36,6 +38,9 @@ LabelWidget::LabelWidget(Label& label, QWidget* parent) : QLabel(parent), label_
     setFont(ToQFont(label.font));
   }
   if (label.mouse_pointer) setCursor(PictureCursor(*label.mouse_pointer));
+  // Qt reports moves without a button held only to a widget that asks for them.
+  setMouseTracking(static_cast<bool>(label.MouseMove));
+  setToolTip(QString::fromStdString(label.ToolTipText()));
   setText(QString::fromStdString(label.Caption()));
   ShowForeColor();
   ApplyGeometry(*this, label);
@@ -65,8 +70,23 @@ void LabelWidget::PropertyChanged(Property what) {
     case Property::Visible:
       ApplyGeometry(*this, label_);
       break;
+    case Property::ToolTipText:
+      ShowToolTip();
+      break;
     default:
       break;
+  }
+}
+
+void LabelWidget::ShowToolTip() {
+  const QString tip = QString::fromStdString(label_.ToolTipText());
+  // Resting on the label still shows the tip the usual way; a tip that changes
+  // under the pointer, as it moves from one day to the next, shows at once.
+  setToolTip(tip);
+  if (tip.isEmpty()) {
+    QToolTip::hideText();
+  } else if (underMouse()) {
+    QToolTip::showText(QCursor::pos(), tip, this);
   }
 }
 
@@ -75,6 +95,21 @@ void LabelWidget::mousePressEvent(QMouseEvent* event) {
   if (label_.MouseDown) {
     const QPointF p = event->position();
     label_.MouseDown(ButtonMask(event->button()), ShiftMask(event->modifiers()),
+                     static_cast<float>(p.x()) * kTwipsPerPixel,
+                     static_cast<float>(p.y()) * kTwipsPerPixel);
+  }
+  event->accept();
+}
+
+void LabelWidget::mouseMoveEvent(QMouseEvent* event) {
+  if (label_.MouseMove) {
+    const Qt::MouseButtons held = event->buttons();
+    std::int16_t buttons = 0;
+    for (const Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+      if (held.testFlag(b)) buttons = static_cast<std::int16_t>(buttons | ButtonMask(b));
+    }
+    const QPointF p = event->position();
+    label_.MouseMove(buttons, ShiftMask(event->modifiers()),
                      static_cast<float>(p.x()) * kTwipsPerPixel,
                      static_cast<float>(p.y()) * kTwipsPerPixel);
   }

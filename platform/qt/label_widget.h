@@ -8,7 +8,8 @@ namespace ombrelk {
 
 // A label: opaque unless the model says transparent (a transparent one with no
 // caption is just a surface that catches the mouse). Presses raise MouseDown,
-// a press and release over it Click.
+// a press and release over it Click, and the pointer's moves MouseMove when the
+// model listens to them. Its tool tip follows the model's at once.
 class LabelWidget : public QLabel, public ControlPeer {
  public:
   LabelWidget(Label& label, QWidget* parent);
@@ -19,9 +20,11 @@ class LabelWidget : public QLabel, public ControlPeer {
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
   void ShowForeColor();
+  void ShowToolTip();
 
   Label& label_;
   bool pressed_ = false;

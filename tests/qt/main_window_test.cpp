@@ -220,6 +220,35 @@ TEST(MainWindowMouse, RightPressOnTheCalendarOpensTheSettingsMenuOnly) {
   (void)f;
 }
 
+// September 2026 in law mode: the pointer's moves over the calendar reach the
+// core in twips, and the widget carries the tip the core names.
+TEST(MainWindowMouse, ThePointerOverAHolidayShowsItsName) {
+  QtRun run;
+  FrmMain& f = run.Start();
+  f.mnuFormLaw.Click();
+  run.program->ViewMonth = {2026, 9};
+  ShowMonth(*run.program, kRedrawShift);
+  const struct {
+    QPoint at;
+    const char* tip;
+  } cases[] = {
+      {{36, 82}, "敬老の日"},  // 21 September, cell 22
+      {{60, 82}, "国民の休日"},
+      {{84, 82}, "秋分の日"},
+      {{36, 94}, ""},  // 28 September
+  };
+  QWidget* surface = run.WidgetOf(f.lbl_menu);
+  ASSERT_NE(surface, nullptr);
+  for (const auto& c : cases) {
+    ASSERT_EQ(run.main().childAt(c.at), surface);
+    QTest::mouseMove(surface, surface->mapFrom(&run.main(), c.at));
+    EXPECT_EQ(f.lbl_menu.ToolTipText(), c.tip) << c.at.x() << "," << c.at.y();
+    EXPECT_EQ(surface->toolTip().toStdString(), c.tip);
+  }
+  f.mnuFormLaw.Click();
+  EXPECT_EQ(surface->toolTip().toStdString(), "");
+}
+
 TEST(MainWindowMouse, MonthButtonsStepTheMonth) {
   QtRun run;
   FrmMain& f = run.Start();

@@ -51,6 +51,9 @@ void ToggleShowAtStart(FrmMain& frm) {
 void ToggleOnTop(FrmMain& frm) {
   frm.mnuFormTop.Click();
 }
+void ToggleLaw(FrmMain& frm) {
+  frm.mnuFormLaw.Click();
+}
 
 TEST(SettingsFile, FromStartUpToShutDown) {
   const std::string example = ExampleFile();
@@ -146,12 +149,33 @@ TEST(SettingsFile, FromStartUpToShutDown) {
        std::nullopt,
        {DoubleClickTrayIcon},
        Saved{}.Text()},
+      // The law mode's line is there only while the mode is on.
+      {"law mode on", Saved{.law = "1"}.Text(), std::nullopt, {Nothing}, Saved{.law = "1"}.Text()},
+      {"law mode 10 reads only its first digit",
+       Saved{.law = "10"}.Text(),
+       std::nullopt,
+       {Nothing},
+       Saved{.law = "1"}.Text()},
+      {"law mode 2 is off", Saved{.law = "2"}.Text(), std::nullopt, {Nothing}, Saved{}.Text()},
+      {"law mode turned on", Saved{}.Text(), std::nullopt, {ToggleLaw}, Saved{.law = "1"}.Text()},
+      {"law mode turned off", Saved{.law = "1"}.Text(), std::nullopt, {ToggleLaw}, Saved{}.Text()},
+      {"law mode not a number",
+       Saved{.law = "x"}.Text(),
+       Crlf({"FORMTOP  :360", "FORMLEFT :75"}),
+       {Nothing},
+       Saved{}.Text()},
+      {"law mode -1: a sign alone",
+       Saved{.law = "-1"}.Text(),
+       Crlf({"FORMTOP  :360", "FORMLEFT :75"}),
+       {Nothing},
+       Saved{}.Text()},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.name);
     HeadlessRun run;
     if (r.file) run.WriteSettings(*r.file);
     Program& p = run.Start();
+    EXPECT_EQ(p.frmMain.mnuFormLaw.Checked(), p.LawMode());
 
     EXPECT_EQ(run.ReadSettings(), r.recreated ? *r.recreated : *r.file);
     const bool backup = r.recreated && r.file;

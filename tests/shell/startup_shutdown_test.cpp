@@ -262,9 +262,10 @@ TEST(NoTray, TheWindowIsNeverHidden) {
     FrmMain& frm = p.frmMain;
     r.act(frm);
     EXPECT_TRUE(frm.Visible());
-    EXPECT_EQ(frm.mnuSet.items,
-              (std::vector<MenuItem*>{&frm.mnuFormShow, &frm.mnuFormTop, &frm.mnuSetSep,
-                                      &frm.mnuDisp, &frm.mnuEnd, &frm.mnuSep, &frm.mnuVersion}));
+    EXPECT_EQ(
+        frm.mnuSet.items,
+        (std::vector<MenuItem*>{&frm.mnuFormShow, &frm.mnuFormTop, &frm.mnuFormLaw, &frm.mnuSetSep,
+                                &frm.mnuDisp, &frm.mnuEnd, &frm.mnuSep, &frm.mnuVersion}));
     frm.mnuEnd_Click();
     EXPECT_EQ(CountOf(run.platform.calls, "Shell_NotifyIcon"), 0U);
     EXPECT_NE(run.ReadSettings().find("MODE_MIN :0\r\n"), std::string::npos);
@@ -274,7 +275,8 @@ TEST(NoTray, TheWindowIsNeverHidden) {
 TEST(NoTray, WithATrayTheSettingsMenuHoldsOnlyTheOptions) {
   HeadlessRun run;
   FrmMain& frm = run.Start().frmMain;
-  EXPECT_EQ(frm.mnuSet.items, (std::vector<MenuItem*>{&frm.mnuFormShow, &frm.mnuFormTop}));
+  EXPECT_EQ(frm.mnuSet.items,
+            (std::vector<MenuItem*>{&frm.mnuFormShow, &frm.mnuFormTop, &frm.mnuFormLaw}));
   EXPECT_EQ(frm.mnuTray.items,
             (std::vector<MenuItem*>{&frm.mnuDisp, &frm.mnuEnd, &frm.mnuSep, &frm.mnuVersion}));
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <limits>
 #include <optional>
 #include <string>
@@ -115,6 +116,29 @@ TEST(ShowAtStartUp, OnlyFlipsItsCheckAndTheMode) {
     EXPECT_EQ(p.ModeShow, expected);
     EXPECT_EQ(p.frmMain.mnuFormShow.Checked(), expected == 1);
     EXPECT_TRUE(p.frmMain.Visible());
+  }
+  EXPECT_EQ(CallsSince(run, before), Calls{});
+}
+
+// The third option redraws the month on display at once, by the other rules.
+TEST(LawMode, TheEntryRedrawsTheMonthAtOnce) {
+  HeadlessRun run(std::chrono::year{2026} / 9 / 1);
+  Program& p = run.Start();
+  const FrmMain& frm = p.frmMain;
+  const auto colour_of_day = [&frm](const std::string& day) {
+    for (int i = 0; i < frm.lblDay.Count(); ++i) {
+      if (frm.lblDay(i).Caption() == day) return frm.lblDay(i).ForeColor();
+    }
+    return Colour{0xFFFFFFFF};
+  };
+  const std::size_t before = run.platform.calls.size();
+  for (const bool law : {true, false, true}) {
+    p.frmMain.mnuFormLaw.Click();
+    EXPECT_EQ(p.ModeLaw, law ? 1 : 0);
+    EXPECT_EQ(frm.mnuFormLaw.Checked(), law);
+    EXPECT_EQ(colour_of_day("15"), law ? kBlack : kDarkRed);
+    EXPECT_EQ(colour_of_day("21"), law ? kDarkRed : kBlack);
+    EXPECT_EQ(frm.lblYM.Caption(), "2026/09");
   }
   EXPECT_EQ(CallsSince(run, before), Calls{});
 }

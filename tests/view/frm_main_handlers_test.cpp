@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "about/home_page.h"
@@ -145,6 +146,66 @@ TEST(LblMenu, RightButtonOpensTheSettingsMenu) {
               r.opens ? std::vector<std::string>{"PopupMenu(mnuSet)"} : std::vector<std::string>{})
         << "button " << r.button;
   }
+}
+
+// A point of lbl_menu, in its twips, over day cell i of the grid; dx and dy
+// move it from the part of the cell that no neighbour covers.
+std::pair<float, float> OverCell(int i, float dx = 0, float dy = 0) {
+  const float x = 360.0F * static_cast<float>(i % 7) + 180 + dx;
+  const float y = 600.0F + 180.0F * static_cast<float>(i / 7) + 90 + dy;
+  return {x - 30, y - 30};  // lbl_menu starts at (30, 30)
+}
+
+// September 2026, Sunday first: day 1 in cell 2, so day d in cell d + 1.
+TEST(LblMenu, TipNamesTheHolidayUnderThePointerInLawModeOnly) {
+  const struct {
+    const char* name;
+    std::pair<float, float> at;
+    const char* by_law;
+  } rows[] = {
+      {"21", OverCell(22), "敬老の日"},
+      {"22", OverCell(23), "国民の休日"},
+      {"23", OverCell(24), "秋分の日"},
+      {"a user's date", OverCell(25), "休日"},
+      {"a working day", OverCell(26), ""},
+      {"today, a working day", OverCell(8), ""},
+      {"an empty cell", OverCell(0), ""},
+      {"the year line", {1200, 60}, ""},
+      {"the right edge of 21 lies under 22", OverCell(22, 185), "国民の休日"},
+      {"the foot of 21 lies under 28", OverCell(22, 0, 150), ""},
+      {"the foot of 14 lies under 21", OverCell(15, 0, 150), "敬老の日"},
+  };
+  testing::HeadlessRun run(2026y / 9 / 7);
+  Program& p = run.Start();
+  p.holidays.HolidayTable[static_cast<std::size_t>(p.holidays.HolidayCount++)] = {0, 9, 24};
+  for (const int law : {0, 1}) {
+    p.ModeLaw = static_cast<std::int16_t>(law);
+    ShowMonth(p, 0);
+    for (const auto& r : rows) {
+      p.frmMain.lbl_menu.MouseMove(0, 0, r.at.first, r.at.second);
+      EXPECT_EQ(p.frmMain.lbl_menu.ToolTipText(), law == 1 ? r.by_law : "")
+          << r.name << (law == 1 ? " by law" : " by default");
+    }
+  }
+}
+
+// A pointer that rests on a cell while the month or the mode changes.
+TEST(LblMenu, TipFollowsTheMonthAndTheMode) {
+  testing::HeadlessRun run(2026y / 9 / 7);
+  Program& p = run.Start();
+  FrmMain& frm = p.frmMain;
+  frm.mnuFormLaw.Click();
+  const auto [x, y] = OverCell(15);  // 14 September, 12 October
+  frm.lbl_menu.MouseMove(0, 0, x, y);
+  EXPECT_EQ(frm.lbl_menu.ToolTipText(), "");
+  EXPECT_EQ(Press(p, kVkRight, kCtrl), 0);
+  EXPECT_EQ(frm.lbl_menu.ToolTipText(), "スポーツの日");
+  frm.mnuFormLaw.Click();
+  EXPECT_EQ(frm.lbl_menu.ToolTipText(), "");
+  frm.mnuFormLaw.Click();
+  EXPECT_EQ(frm.lbl_menu.ToolTipText(), "スポーツの日");
+  frm.cmdSwitchMonth(0).Click();
+  EXPECT_EQ(frm.lbl_menu.ToolTipText(), "");
 }
 
 // Records each caption change in order, as a backend would repaint it.

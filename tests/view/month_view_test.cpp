@@ -183,6 +183,31 @@ TEST(ShowMonth, ColoursTodayHolidaysSundaysAndSaturdays) {
   }
 }
 
+// 2026 by the default rules and by today's law: seven days differ. A user's
+// own date is red in both, today yellow in both.
+TEST(ShowMonth, ColoursHolidaysByTheRulesInForce) {
+  const struct {
+    int month, day;
+    Colour by_default, by_law;
+  } rows[] = {
+      {9, 15, kDarkRed, kBlack}, {12, 23, kDarkRed, kBlack},  {2, 23, kBlack, kDarkRed},
+      {5, 6, kBlack, kDarkRed},  {8, 11, kBlack, kDarkRed},   {9, 21, kBlack, kDarkRed},
+      {9, 22, kBlack, kDarkRed}, {9, 23, kDarkRed, kDarkRed}, {6, 30, kDarkRed, kDarkRed},
+      {9, 7, kYellow, kYellow},  {9, 24, kBlack, kBlack},
+  };
+  testing::HeadlessRun run(2026y / 9 / 7);
+  Program& p = run.Start();
+  p.holidays.HolidayTable[static_cast<std::size_t>(p.holidays.HolidayCount++)] = {0, 6, 30};
+  for (const auto& r : rows) {
+    for (const int law : {0, 1}) {
+      p.ModeLaw = static_cast<std::int16_t>(law);
+      Show(p, 2026, r.month, 1);
+      EXPECT_EQ(CellOfDay(p.frmMain, r.day).ForeColor(), law == 1 ? r.by_law : r.by_default)
+          << "2026/" << r.month << "/" << r.day << (law == 1 ? " by law" : " by default");
+    }
+  }
+}
+
 TEST(ShowMonth, ClearsCellsThatTheNewMonthLeavesEmpty) {
   testing::HeadlessRun run;
   Program& p = run.Start();

@@ -1,0 +1,51 @@
+// The tip over the day grid: lbl_menu lies above the day cells and takes the
+// mouse, so the day under the pointer is found from its place.
+
+#include <chrono>
+#include <string>
+
+#include "calendar/holiday_law.h"
+#include "calendar/number_text.h"
+#include "shell/program.h"
+#include "view/frm_main.h"
+
+namespace ombrelk {
+
+namespace {
+
+bool Holds(const Rect& r, float x, float y) {
+  return x >= r.left && x < r.left + r.width && y >= r.top && y < r.top + r.height;
+}
+
+// The day cell at a point of the window's client area. Neighbouring cells
+// overlap and the higher index lies above, so the search runs from the top.
+const Label* DayCellAt(const FrmMain& frm, float x, float y) {
+  for (int i = frm.lblDay.Count() - 1; i >= 0; --i) {
+    if (Holds(frm.lblDay(i).Bounds(), x, y)) return &frm.lblDay(i);
+  }
+  return nullptr;
+}
+
+// The name of the day shown at a point of lbl_menu; empty outside law mode,
+// off the grid, over an empty cell and on a working day.
+std::string DayTipAt(const Program& app, float x, float y) {
+  if (!app.LawMode()) return {};
+  const FrmMain& frm = app.frmMain;
+  const Label* cell = DayCellAt(frm, frm.lbl_menu.Left() + x, frm.lbl_menu.Top() + y);
+  if (cell == nullptr) return {};
+  const auto day = TextToInt16(cell->Caption());
+  if (!day) return {};
+  const std::chrono::year_month_day date{
+      std::chrono::year{app.ViewMonth.year},
+      std::chrono::month{static_cast<unsigned>(app.ViewMonth.month)},
+      std::chrono::day{static_cast<unsigned>(*day)}};
+  return std::string(LawHolidayName(app.holidays, date));
+}
+
+}  // namespace
+
+void FrmMain::ShowDayTip() {
+  lbl_menu.SetToolTipText(DayTipAt(app_, pointer_x_, pointer_y_));
+}
+
+}  // namespace ombrelk
