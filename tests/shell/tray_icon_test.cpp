@@ -196,7 +196,8 @@ TEST(TrayComesAndGoes, TheWindowFollowsTheTray) {
     if (!r.visible) {
       EXPECT_EQ(frm.WindowState(), WindowState::Normal);  // back in normal size
     }
-    EXPECT_EQ(frm.mnuSet.items.size(), r.tray_entries_in_settings ? 7U : 2U);
+    // The three options, then the separator and the four tray entries when they joined.
+    EXPECT_EQ(frm.mnuSet.items.size(), r.tray_entries_in_settings ? 8U : 3U);
     EXPECT_EQ(CallsTo(run, "Shell_NotifyIcon"), r.tray_calls);
   }
 }
