@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
 
 #include "about/dlg_version.h"
 #include "calendar/holiday_table.h"
@@ -41,6 +42,9 @@ class Program {
   TrayIconRecord TrayIcon;
   // Whether the start-up found a tray to live in; without one the window is never hidden.
   bool has_tray = false;
+  // Why the settings file must not be overwritten in this run (it could not
+  // be read and no backup of it could be made); empty when it may be.
+  std::string settings_file_kept;
   // The calendar window's visibility while the version dialog is open.
   bool SavedVisible = false;
 

@@ -155,10 +155,10 @@ TEST(StartUp, CtrlRightShowsTheNextMonth) {
 TEST(ShutDown, RecordsHiddenMakesVisibleRemovesTheIconThenSaves) {
   // Logs each write into the platform's calls, with the window's visibility then.
   struct LoggingFiles : StdFileSystem {
-    IoResult WriteAll(const std::filesystem::path& path, std::string_view data) override {
-      run->platform.calls.push_back("WriteAll(" + path.filename().string() + ", visible=" +
+    IoResult Rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
+      run->platform.calls.push_back("Rename(" + to.filename().string() + ", visible=" +
                                     (run->program->frmMain.Visible() ? "yes" : "no") + ")");
-      return StdFileSystem::WriteAll(path, data);
+      return StdFileSystem::Rename(from, to);
     }
     HeadlessRun* run = nullptr;
   };
@@ -174,7 +174,7 @@ TEST(ShutDown, RecordsHiddenMakesVisibleRemovesTheIconThenSaves) {
     const std::size_t before = run.platform.calls.size();
     p.frmMain.mnuEnd_Click();
     EXPECT_EQ(CallsSince(run, before),
-              (std::vector<std::string>{TrayCall(2), "WriteAll(Ombrelk.ini.tmp, visible=yes)",
+              (std::vector<std::string>{TrayCall(2), "Rename(Ombrelk.ini, visible=yes)",
                                         "EndProgram()"}));
     EXPECT_EQ(p.ModeMin, hide_first ? 1 : 0);
   }
