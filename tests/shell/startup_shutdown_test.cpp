@@ -18,6 +18,7 @@ namespace ombrelk {
 namespace {
 
 using testing::CallsSince;
+using testing::CallsTo;
 using testing::CountOf;
 using testing::ExampleFile;
 using testing::FileNames;
@@ -242,15 +243,18 @@ TEST(NoTray, TheWindowIsNeverHidden) {
     const char* name;
     std::string file;
     std::function<void(FrmMain&)> act;
+    bool on_top;  // the always-on-top option took effect, as its check mark says
   } rows[] = {
-      {"start in the tray", Saved{.show = "0"}.Text(), [](FrmMain&) {}},
-      {"hidden at the last exit", Saved{.min = "1"}.Text(), [](FrmMain&) {}},
-      {"both, not on top", Saved{.show = "0", .top_mode = "0", .min = "1"}.Text(), [](FrmMain&) {}},
+      {"start in the tray", Saved{.show = "0"}.Text(), [](FrmMain&) {}, true},
+      {"hidden at the last exit", Saved{.min = "1"}.Text(), [](FrmMain&) {}, true},
+      {"both, not on top", Saved{.show = "0", .top_mode = "0", .min = "1"}.Text(), [](FrmMain&) {},
+       false},
       {"minimised", ExampleFile(),
        [](FrmMain& frm) {
          frm.SetWindowState(WindowState::Minimized);
          frm.Resize();
-       }},
+       },
+       false},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.name);
@@ -261,6 +265,10 @@ TEST(NoTray, TheWindowIsNeverHidden) {
     FrmMain& frm = p.frmMain;
     r.act(frm);
     EXPECT_TRUE(frm.Visible());
+    const std::vector<std::string> z_order = CallsTo(run, "SetWindowPos");
+    EXPECT_EQ(!z_order.empty() && z_order.back().rfind("SetWindowPos(0x1001, -1,", 0) == 0,
+              r.on_top);
+    EXPECT_EQ(frm.mnuFormTop.Checked(), r.on_top);
     EXPECT_EQ(frm.mnuSet.items,
               (std::vector<MenuItem*>{&frm.mnuFormShow, &frm.mnuFormTop, &frm.mnuSetSep,
                                       &frm.mnuDisp, &frm.mnuEnd, &frm.mnuSep, &frm.mnuVersion}));
