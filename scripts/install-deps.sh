@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Ombrelk needs that are not there yet.
 #   install-deps.sh build   compiler, CMake, Qt 6 and the Japanese gothic font
-#   install-deps.sh test    the above, plus test and benchmark libraries and the X tools
+#   install-deps.sh test    the above, plus test and benchmark libraries, the X tools and
+#                           clang with libFuzzer for the fuzz target
 set -euo pipefail
 
 build_packages=(g++ make cmake qt6-base-dev fonts-ipafont-gothic)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb jwm xdotool wmctrl x11-utils
-               faketime imagemagick xauth x11-apps python3)
+               faketime imagemagick xauth x11-apps python3 clang-14 libclang-rt-14-dev)
 
 packages=("${build_packages[@]}")
 if [[ "${1:-build}" == test ]]; then
