@@ -44,7 +44,7 @@ IoResult WriteInPlace(FileSystem& files, const std::filesystem::path& target,
 IoResult WriteFileDurably(FileSystem& files, const std::filesystem::path& path,
                           std::string_view data) {
   const std::filesystem::path target = files.ResolveLinks(path);
-  const IoResult replaced = ReplaceThroughTemporary(files, target, data);
+  IoResult replaced = ReplaceThroughTemporary(files, target, data);
   if (replaced.ok()) return {};
   // Only a file that is there can be written in place. Its reason then is the
   // one that says what stands in the way of this file (a read-only file, a
