@@ -1,5 +1,6 @@
 #include "calendar/number_text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -17,21 +18,17 @@ std::string_view TrimBlanks(std::string_view text) {
   return text;
 }
 
-// from_chars takes no '+'; the forms runtime's conversions do.
-std::string_view DropPlus(std::string_view text) {
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+// from_chars takes no '+'; the forms runtime's conversions do. A second sign
+// after it is no number.
+std::optional<std::string_view> DropPlus(std::string_view text) {
+  if (text.empty() || text.front() != '+') return text;
+  text.remove_prefix(1);
+  if (!text.empty() && (text.front() == '+' || text.front() == '-')) return std::nullopt;
   return text;
 }
 
-template <typename T>
-std::optional<T> ParseWhole(std::string_view text) {
-  text = DropPlus(TrimBlanks(text));
-  if (text.empty() || text.front() == '+') return std::nullopt;
-  T value{};
-  const char* end = text.data() + text.size();
-  auto [ptr, ec] = std::from_chars(text.data(), end, value);
-  if (ec != std::errc{} || ptr != end) return std::nullopt;
-  return value;
+bool AllDigits(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 }  // namespace
@@ -51,25 +48,79 @@ std::string ZeroPadded(int value, int width) {
   return out + digits;
 }
 
+// The whole part goes through from_chars; the fraction is looked at by hand,
+// since reading the text as a floating-point number first would round twice
+// ("32767.49999999999999" would become 32767.5 and then 32768).
 std::optional<std::int16_t> TextToInt16(std::string_view text) {
-  return ParseWhole<std::int16_t>(text);
+  text = TrimBlanks(text);
+  bool negative = false;
+  if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+    negative = text.front() == '-';
+    text.remove_prefix(1);
+  }
+  const std::size_t point = text.find('.');
+  const std::string_view whole = text.substr(0, point);
+  const std::string_view fraction =
+      point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
+  if (whole.empty() && fraction.empty()) return std::nullopt;
+  if (!AllDigits(whole) || !AllDigits(fraction)) return std::nullopt;
+  std::int64_t value = 0;
+  if (!whole.empty()) {
+    const auto [ptr, ec] = std::from_chars(whole.data(), whole.data() + whole.size(), value);
+    if (ec != std::errc{}) return std::nullopt;  // beyond 64 bits, so beyond 16 too
+  }
+  // To the nearest integer; exactly one half goes to the even neighbour.
+  if (!fraction.empty()) {
+    const char first = fraction.front();
+    const bool exactly_half =
+        first == '5' && fraction.find_first_not_of('0', 1) == std::string_view::npos;
+    if (first > '5' || (first == '5' && (!exactly_half || value % 2 == 1))) ++value;
+  }
+  if (negative) value = -value;
+  if (value < std::numeric_limits<std::int16_t>::min() ||
+      value > std::numeric_limits<std::int16_t>::max())
+    return std::nullopt;
+  return static_cast<std::int16_t>(value);
 }
 
 std::optional<float> TextToSingle(std::string_view text) {
-  text = DropPlus(TrimBlanks(text));
-  if (text.empty() || text.front() == '+') return std::nullopt;
+  const std::optional<std::string_view> number = DropPlus(TrimBlanks(text));
+  if (!number || number->empty()) return std::nullopt;
   float value{};
-  const char* end = text.data() + text.size();
-  auto [ptr, ec] = std::from_chars(text.data(), end, value, std::chars_format::general);
+  const char* end = number->data() + number->size();
+  auto [ptr, ec] = std::from_chars(number->data(), end, value, std::chars_format::general);
   // from_chars reads "nan" and "inf", which are no numbers to the forms runtime.
   if (ec != std::errc{} || ptr != end || !std::isfinite(value)) return std::nullopt;
   return value;
 }
 
+// to_chars in fixed notation does the exact rounding; what it cannot be told
+// is the number of decimals, which follows from the whole part's digits: seven
+// significant digits in all, at most seven of them after the point. Every
+// text so made names a different float (at every magnitude up to 9 999 999
+// the floats lie closer together than these decimals), so it reads back as a
+// value that gives the same text again.
 std::string SingleText(float value) {
+  constexpr float kHeld = 9'999'999.0F;
+  if (std::isnan(value)) value = 0;
+  value = std::clamp(value, -kHeld, kHeld);
+  auto whole = static_cast<std::int32_t>(std::fabs(value));
+  int whole_digits = 0;
+  for (; whole > 0; whole /= 10) ++whole_digits;
   std::array<char, 32> buf{};
-  auto [ptr, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value);
-  return {buf.data(), ptr};
+  const auto [ptr, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value,
+                                       std::chars_format::fixed, 7 - whole_digits);
+  std::string text(buf.data(), ptr);
+  if (text.find('.') != std::string::npos) {
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.') text.pop_back();
+  }
+  if (text == "-0") text = "0";
+  return text;
+}
+
+float SingleAsWritten(float value) {
+  return TextToSingle(SingleText(value)).value_or(0.0F);
 }
 
 }  // namespace ombrelk

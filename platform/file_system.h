@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,16 +15,58 @@ struct IoResult {
   bool ok() const { return error.empty(); }
 };
 
-// The few file operations the settings need, so that tests can inject faults.
+// What reading a whole file found.
+struct ReadResult {
+  enum class Status { kRead, kMissing, kUnreadable };
+  Status status = Status::kMissing;
+  std::string content;  // when read
+  std::string error;    // why it could not be read
+  bool read() const { return status == Status::kRead; }
+};
+
+// A file open for writing, from its first byte on. Closed when destroyed.
+class WritableFile {
+ public:
+  virtual ~WritableFile() = default;
+  // Claims disk space for length bytes, so that a full disk or a size limit
+  // shows before anything is overwritten. Succeeds where the system has no
+  // such call.
+  virtual IoResult Reserve(std::size_t length) = 0;
+  // Writes all of data after what was written before.
+  virtual IoResult Write(std::string_view data) = 0;
+  // Cuts the file to length bytes.
+  virtual IoResult Truncate(std::size_t length) = 0;
+  // Returns once the data is on the disk.
+  virtual IoResult Sync() = 0;
+  virtual IoResult Close() = 0;
+};
+
+// A file just opened, or why it could not be.
+struct OpenedFile {
+  std::unique_ptr<WritableFile> file;
+  std::filesystem::path path;
+  std::string error;
+};
+
+// The few file operations the settings need, so that tests can inject faults
+// and run the program over a file system held in memory.
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
-  // The whole file, or nothing when it cannot be opened (usually: it does not exist).
-  virtual std::optional<std::string> ReadAll(const std::filesystem::path& path) = 0;
-  // Creates or truncates the file and writes all of data, flushed to the disk.
-  virtual IoResult WriteAll(const std::filesystem::path& path, std::string_view data) = 0;
+  virtual ReadResult ReadAll(const std::filesystem::path& path) = 0;
+  // The file that path finally names: symbolic links followed, also to a
+  // target that does not exist yet; path itself when it is no link.
+  virtual std::filesystem::path ResolveLinks(const std::filesystem::path& path) = 0;
+  // A new empty file with a name of its own in target's folder, with target's
+  // owner and permissions, or those of a new file when target does not exist.
+  virtual OpenedFile CreateTemporary(const std::filesystem::path& target) = 0;
+  // Opens the existing file path for writing as it stands, not truncated.
+  virtual OpenedFile OpenInPlace(const std::filesystem::path& path) = 0;
   // Renames from over to, replacing to in one step.
   virtual IoResult Rename(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
+  // Makes the names in folder (a rename) last on the disk.
+  virtual IoResult SyncFolder(const std::filesystem::path& folder) = 0;
+  virtual bool Exists(const std::filesystem::path& path) = 0;
   virtual void Remove(const std::filesystem::path& path) = 0;
 };
 

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Ombrelk needs that are not there yet.
 #   install-deps.sh build   compiler, CMake, Qt 6 and the Japanese gothic font
-#   install-deps.sh test    the above, plus test and benchmark libraries, the X tools and the
-#                           holiday data set the law mode's tests compare with (from npm)
+#   install-deps.sh test    the above, plus test and benchmark libraries, the X tools, clang with
+#                           libFuzzer for the fuzz target and the holiday data set the law
+#                           mode's tests compare with (from npm)
 set -euo pipefail
 
 build_packages=(g++ make cmake qt6-base-dev fonts-ipafont-gothic)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb jwm xdotool wmctrl x11-utils
-               faketime imagemagick xauth x11-apps python3 python3-dbus-next dbus dbus-x11)
+               faketime imagemagick xauth x11-apps python3 python3-dbus-next dbus dbus-x11
+               clang-14 libclang-rt-14-dev)
 
 packages=("${build_packages[@]}")
 if [[ "${1:-build}" == test ]]; then

@@ -1,17 +1,25 @@
 #pragma once
 
 #include <filesystem>
-#include <ostream>
 #include <string_view>
 
 #include "platform/file_system.h"
 
 namespace ombrelk {
 
-// Writes data to a temporary file beside path and renames it over path only
-// once it is complete, so a crash or a full disk never leaves half a file.
-// A failure is reported in one line on errors; the old file stays as it was.
-bool WriteFileDurably(FileSystem& files, const std::filesystem::path& path, std::string_view data,
-                      std::ostream& errors);
+// Makes data the whole content of the file path names, following symbolic
+// links so that a link stays a link; the file keeps its permissions.
+//
+// First through a temporary file in the same folder, synced and then renamed
+// over the file, and the folder synced: a crash, a kill or a full disk at any
+// point leaves either the old file or the new one, whole. Where no temporary
+// file can be created or renamed (a folder the user may not write into), the
+// file is written in place instead, after its new length has been claimed on
+// the disk, so that a full disk fails before a byte is overwritten; that way
+// has no such guarantee against a crash in the middle of the write.
+//
+// Returns why neither way worked; the file is then as it was.
+IoResult WriteFileDurably(FileSystem& files, const std::filesystem::path& path,
+                          std::string_view data);
 
 }  // namespace ombrelk

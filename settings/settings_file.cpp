@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,8 @@ struct ReadProgress {
   // A holiday line decided the table: it was read to its end, or it failed
   // after at least one complete entry.
   bool holidays_decided = false;
+  // The last holiday line failed after complete entries, which are kept.
+  bool holidays_cut_short = false;
 };
 
 void ApplyHolidays(Program& app, const HolidayLineResult& line) {
@@ -41,9 +44,13 @@ void SetMainWindowVisible(Program& app, bool visible) {
   app.frmMain.SetVisible(visible);
 }
 
-// A window position, at most 10 characters from position 11.
+// A window position, at most 10 characters from position 11, held and
+// rounded to what the writer gives back, so that a file read and written
+// again stays as it is.
 std::optional<float> ReadPosition(std::string_view line) {
-  return TextToSingle(Mid(line, 11, 10));
+  const std::optional<float> value = TextToSingle(Mid(line, 11, 10));
+  if (!value) return std::nullopt;
+  return SingleAsWritten(*value);
 }
 
 // Applies one line; false when a value fails to convert.
@@ -68,6 +75,7 @@ bool ApplyLine(Program& app, std::string_view line, ReadProgress& progress) {
     if (!result.failed || !result.entries.empty()) {
       ApplyHolidays(app, result);
       progress.holidays_decided = true;
+      progress.holidays_cut_short = result.failed;
     }
     if (result.failed) return false;
   } else if (key == kKeyStartWeekday) {
@@ -105,6 +113,11 @@ std::string KeyLine(std::string_view key, std::string_view value) {
   return line;
 }
 
+// The one line a save that did not happen leaves on the error stream.
+void ReportNotSaved(Program& app, const std::string& why) {
+  app.sys.errors << "ombrelk: cannot write " << app.settings_file.string() << ": " << why << '\n';
+}
+
 void DefaultModeShow(Program& app) {
   app.frmMain.mnuFormShow.SetChecked(true);
   app.ModeShow = 1;
@@ -124,30 +137,56 @@ void SupplyMissingValues(Program& app, const ReadProgress& progress) {
   if (app.ModeTop == -1) DefaultModeTop(app);
 }
 
-std::filesystem::path BackupPath(const Program& app) {
+// "Ombrelk.ini.bak", or with number 1 to 9 "Ombrelk.ini.bak1" and so on.
+std::filesystem::path BackupPath(const Program& app, int number) {
   std::filesystem::path backup = app.settings_file;
   backup += kBackupSuffix;
+  if (number > 0) backup += DecimalText(number);
   return backup;
 }
 
-// Keeps a file that is about to be recreated as "Ombrelk.ini.bak", replacing
-// an older backup, so a typo never costs the user's holiday table. False when
-// it could not be kept; the old file is then left as it is.
-bool KeepBackup(Program& app, const std::string& old_content) {
-  return WriteFileDurably(app.sys.files, BackupPath(app), old_content, app.sys.errors);
+// Tries to keep the user's file by keep(backup): first as "Ombrelk.ini.bak",
+// replacing an older backup, then as the first numbered backup that does not
+// exist yet. Returns why none could be made, empty when one was.
+template <typename Keep>
+std::string KeepSomewhere(Program& app, Keep keep) {
+  IoResult result = keep(BackupPath(app, 0));
+  for (int n = 1; !result.ok() && n <= kMaxNumberedBackups; ++n) {
+    const std::filesystem::path backup = BackupPath(app, n);
+    if (!app.sys.files.Exists(backup)) result = keep(backup);
+  }
+  return result.error;
 }
 
-// A file that exists but cannot be opened is moved aside instead. Usually
-// there is no file at all, and then there is nothing to move.
-void MoveAsideUnopenable(Program& app) {
-  app.sys.files.Rename(app.settings_file, BackupPath(app));
+// A file about to be recreated is copied first, so that a typo never costs
+// the user's holiday table; one that exists but cannot be opened is moved
+// aside instead. Without either, the file is not to be overwritten in this
+// run, and the reason is kept for the exit to tell.
+bool KeepOldFile(Program& app, const ReadResult& old) {
+  FileSystem& files = app.sys.files;
+  std::string why;
+  if (old.read()) {
+    why = KeepSomewhere(app, [&](const std::filesystem::path& backup) {
+      return WriteFileDurably(files, backup, old.content);
+    });
+  } else if (old.status == ReadResult::Status::kUnreadable) {
+    why = KeepSomewhere(app, [&](const std::filesystem::path& backup) {
+      return files.Rename(app.settings_file, backup);
+    });
+  }
+  if (why.empty()) return true;
+  app.settings_file_kept = "it could not be read and no backup of it could be made (" + why + ")";
+  return false;
 }
 
-void Recover(Program& app, const std::optional<std::string>& old_content,
-             const ReadProgress& progress) {
+void Recover(Program& app, const ReadResult& old, const ReadProgress& progress) {
   std::string out;
   if (!progress.holidays_decided) {
     LoadDefaultHolidayTable(app.holidays);
+    out += HolidayLine(app.holidays) + std::string(kLineEnd);
+  } else if (progress.holidays_cut_short) {
+    // The entries kept from a line that failed: without them here, a crash
+    // before the exit would lose them.
     out += HolidayLine(app.holidays) + std::string(kLineEnd);
   }
   if (app.StartWeekday == -1) {
@@ -164,12 +203,9 @@ void Recover(Program& app, const std::optional<std::string>& old_content,
     DefaultModeTop(app);
     out += KeyLine(kKeyModeTop, "1");
   }
-  if (!old_content) {
-    MoveAsideUnopenable(app);
-  } else if (!KeepBackup(app, *old_content)) {
-    return;
-  }
-  WriteFileDurably(app.sys.files, app.settings_file, out, app.sys.errors);
+  if (!KeepOldFile(app, old)) return;
+  const IoResult written = WriteFileDurably(app.sys.files, app.settings_file, out);
+  if (!written.ok()) ReportNotSaved(app, written.error);
 }
 
 }  // namespace
@@ -181,14 +217,14 @@ void LoadSettings(Program& app) {
   app.ModeShow = -1;
 
   ReadProgress progress;
-  const std::optional<std::string> content = app.sys.files.ReadAll(app.settings_file);
-  if (!content) {
-    Recover(app, std::nullopt, progress);
+  const ReadResult old = app.sys.files.ReadAll(app.settings_file);
+  if (!old.read()) {
+    Recover(app, old, progress);
     return;
   }
-  for (const std::string_view line : SplitSettingsLines(*content)) {
+  for (const std::string_view line : SplitSettingsLines(old.content)) {
     if (!ApplyLine(app, line, progress)) {
-      Recover(app, content, progress);
+      Recover(app, old, progress);
       return;
     }
   }
@@ -207,7 +243,12 @@ void SaveSettings(Program& app) {
   out += KeyLine(kKeyModeMin, DecimalText(app.ModeMin));
   // Only while it is on, so everyone else's file keeps its seven lines.
   if (app.LawMode()) out += KeyLine(kKeyModeLaw, "1");
-  WriteFileDurably(app.sys.files, app.settings_file, out, app.sys.errors);
+  if (!app.settings_file_kept.empty()) {
+    ReportNotSaved(app, app.settings_file_kept);
+    return;
+  }
+  const IoResult written = WriteFileDurably(app.sys.files, app.settings_file, out);
+  if (!written.ok()) ReportNotSaved(app, written.error);
 }
 
 }  // namespace ombrelk

@@ -23,6 +23,8 @@ inline constexpr std::size_t kHolidayLineEnd = 810;
 
 inline constexpr std::string_view kSettingsFileName = "Ombrelk.ini";
 inline constexpr std::string_view kBackupSuffix = ".bak";
+// Backups "Ombrelk.ini.bak1" to "Ombrelk.ini.bak9", tried when ".bak" cannot be made.
+inline constexpr int kMaxNumberedBackups = 9;
 inline constexpr std::string_view kLineEnd = "\r\n";
 
 }  // namespace ombrelk

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
 
 #include "about/dlg_version.h"
 #include "calendar/holiday_table.h"
@@ -51,6 +52,9 @@ class Program {
   // Where the start-up placed the window; a window found elsewhere was dragged.
   float placed_left = 0;
   float placed_top = 0;
+  // Why the settings file must not be overwritten in this run (it could not
+  // be read and no backup of it could be made); empty when it may be.
+  std::string settings_file_kept;
   // The calendar window's visibility while the version dialog is open.
   bool SavedVisible = false;
 

@@ -33,7 +33,9 @@ void ApplyTopMost(Program& app) {
     return;
   }
   FrmMain& frm = app.frmMain;
-  if (!app.Loading || app.ModeShow == 1) {
+  // At start-up only a window that is to be shown is touched; without a tray
+  // the window is always shown, so there the option always takes effect.
+  if (!app.Loading || app.ModeShow == 1 || !app.has_tray) {
     app.sys.windows.SetWindowPos(frm.hWnd(), insert_after, TwipsToPixels(frm.Left()),
                                  TwipsToPixels(frm.Top()), TwipsToPixels(frm.Width()),
                                  TwipsToPixels(frm.Height()), kSwpShowWindow | kSwpNoActivate);

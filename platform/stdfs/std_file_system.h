@@ -4,13 +4,16 @@
 
 namespace ombrelk {
 
-// The real file system, through the standard library; writes are flushed to
-// the disk before they count as done.
+// The real file system. Writes count as done once they are on the disk.
 class StdFileSystem : public FileSystem {
  public:
-  std::optional<std::string> ReadAll(const std::filesystem::path& path) override;
-  IoResult WriteAll(const std::filesystem::path& path, std::string_view data) override;
+  ReadResult ReadAll(const std::filesystem::path& path) override;
+  std::filesystem::path ResolveLinks(const std::filesystem::path& path) override;
+  OpenedFile CreateTemporary(const std::filesystem::path& target) override;
+  OpenedFile OpenInPlace(const std::filesystem::path& path) override;
   IoResult Rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
+  IoResult SyncFolder(const std::filesystem::path& folder) override;
+  bool Exists(const std::filesystem::path& path) override;
   void Remove(const std::filesystem::path& path) override;
 };
 

@@ -3,11 +3,9 @@
 // file and why, and the program goes on or ends as it would have.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -42,18 +40,23 @@ TEST(SettingsWrite, GoesThroughATemporaryFileRenamedWhenComplete) {
   run.platform.UseFileSystem(files);
   run.WriteSettings(ExampleFile());
   run.Start().frmMain.mnuEnd_Click();
-  EXPECT_EQ(files.renames, std::vector<std::string>{"Ombrelk.ini.tmp -> Ombrelk.ini"});
+  EXPECT_EQ(files.renames, std::vector<std::string>{"Ombrelk.ini.tmp* -> Ombrelk.ini"});
   EXPECT_EQ(run.ReadSettings(), ExampleFile());
 }
 
+// Where no temporary file can be renamed, the file is written in place; only
+// when that fails too does the old file stay, with one line saying why.
 TEST(SettingsWrite, AFailedShutDownWriteKeepsTheOldFile) {
   const struct {
     const char* name;
-    std::optional<std::string> write_error, rename_error;
-    std::string why;
+    std::optional<std::string> write_error, rename_error, in_place_error;
+    const char* why;  // nullptr: saved in place
   } rows[] = {
-      {"the write fails", "No space left on device", std::nullopt, "No space left on device"},
-      {"the rename fails", std::nullopt, "Permission denied", "Permission denied"},
+      {"the disk is full", "No space left on device", std::nullopt, std::nullopt,
+       "No space left on device"},
+      {"the rename fails", std::nullopt, "Permission denied", std::nullopt, nullptr},
+      {"the rename fails and the file is read-only", std::nullopt, "Permission denied",
+       "Read-only file system", "Read-only file system"},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.name);
@@ -65,47 +68,67 @@ TEST(SettingsWrite, AFailedShutDownWriteKeepsTheOldFile) {
     p.frmMain.cboWDay.SetListIndex(4);
     files.write_error = r.write_error;
     files.rename_error = r.rename_error;
+    files.in_place_error = r.in_place_error;
     p.frmMain.mnuEnd_Click();
 
-    EXPECT_EQ(run.ReadSettings(), ExampleFile());
     EXPECT_EQ(FileNames(run.dir.path()), std::vector<std::string>{"Ombrelk.ini"});
-    ExpectOneErrorLine(run, "Ombrelk.ini", r.why);
+    if (r.why == nullptr) {
+      const Saved thursday{"1800", "9000", "Thursday", testing::kDefaultHolidayLine, "1", "0", "0"};
+      EXPECT_EQ(run.ReadSettings(), thursday.Text());
+      EXPECT_EQ(run.platform.errors.str(), "");
+    } else {
+      EXPECT_EQ(run.ReadSettings(), ExampleFile());
+      ExpectOneErrorLine(run, "Ombrelk.ini", r.why);
+    }
     EXPECT_TRUE(run.platform.ended);
     EXPECT_TRUE(p.frmMain.Unloaded());
   }
 }
 
+// Start-up goes on with the defaults. The user's unreadable file stays as it
+// is when no backup of it can be made, and then the exit does not overwrite
+// it either, and says why.
 TEST(SettingsWrite, AFailedRecoveryWriteLetsTheProgramStart) {
   const struct {
     const char* name;
     std::optional<std::string> file;
-    std::string failing_file;
+    bool read_fails;
+    std::string start_errors;
     std::vector<std::string> left;
   } rows[] = {
-      {"no file", std::nullopt, "Ombrelk.ini", {}},
-      // The backup is written first; without it the old file is not replaced.
-      {"an unreadable file", Crlf({"MODE_SHOW:?"}), "Ombrelk.ini.bak", {"Ombrelk.ini"}},
+      {"no file", std::nullopt, false, "Read-only file system", {}},
+      {"an unreadable file", Crlf({"MODE_SHOW:?"}), false, "", {"Ombrelk.ini"}},
+      {"a file that cannot be opened", ExampleFile(), true, "", {"Ombrelk.ini"}},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.name);
     FaultyFileSystem files;
     files.write_error = "Read-only file system";
+    files.rename_error = "Read-only file system";
+    files.read_fails = r.read_fails;
     HeadlessRun run;
     run.platform.UseFileSystem(files);
     if (r.file) run.WriteSettings(*r.file);
     Program& p = run.Start();
 
     EXPECT_EQ(FileNames(run.dir.path()), r.left);
-    if (r.file) {
-      EXPECT_EQ(run.ReadSettings(), *r.file);
+    if (r.start_errors.empty()) {
+      EXPECT_EQ(run.platform.errors.str(), "");
+    } else {
+      ExpectOneErrorLine(run, "Ombrelk.ini", r.start_errors);
     }
-    ExpectOneErrorLine(run, r.failing_file, "Read-only file system");
-    // Start-up went on with the defaults.
     EXPECT_TRUE(p.frmMain.Visible());
     EXPECT_EQ(p.frmMain.lblYM.Caption(), "2000/05");
     EXPECT_EQ(p.ModeShow, 1);
     EXPECT_EQ(p.holidays.HolidayCount, 15);
     EXPECT_FALSE(run.platform.ended);
+    if (!r.file) continue;
+
+    files.write_error.reset();  // even a disk with room again is not used for it
+    run.platform.errors.str("");
+    p.frmMain.mnuEnd_Click();
+    EXPECT_EQ(run.ReadSettings(), *r.file);
+    ExpectOneErrorLine(run, "Ombrelk.ini", "no backup of it could be made (Read-only file system)");
   }
 }
 
@@ -145,44 +168,14 @@ TEST(SettingsBackup, MovesAsideAFolderInTheFilesPlace) {
 TEST(StdFileSystem, ReportsWhyItFailed) {
   StdFileSystem files;
   testing::TempDir dir;
-  EXPECT_EQ(files.ReadAll(dir.path() / "missing"), std::nullopt);
-  EXPECT_EQ(files.ReadAll(dir.path()), std::nullopt);  // a folder
-  EXPECT_EQ(files.WriteAll(dir.path() / "no" / "folder", "x").error, "No such file or directory");
-  if (std::filesystem::exists("/dev/full")) {
-    // Buffered data fails only when it is flushed; the reason must still come through.
-    EXPECT_EQ(files.WriteAll("/dev/full", "x").error, "No space left on device");
-  }
+  EXPECT_EQ(files.ReadAll(dir.path() / "missing").status, ReadResult::Status::kMissing);
+  EXPECT_EQ(files.ReadAll(dir.path()).status, ReadResult::Status::kUnreadable);  // a folder
+  EXPECT_EQ(files.OpenInPlace(dir.path() / "no" / "folder").error, "No such file or directory");
   EXPECT_FALSE(files.Rename(dir.path() / "missing", dir.path() / "b").ok());
   testing::WriteFileBytes(dir.path() / "a", "new");
   testing::WriteFileBytes(dir.path() / "b", "old");
   EXPECT_TRUE(files.Rename(dir.path() / "a", dir.path() / "b").ok());
-  EXPECT_EQ(files.ReadAll(dir.path() / "b"), "new");
-}
-
-// Whether this user can write into a folder whose write permissions are gone
-// (root can).
-bool PermissionsBind(const std::filesystem::path& dir) {
-  const std::filesystem::path probe = dir / "probe";
-  { std::ofstream out(probe); }
-  const bool written = std::filesystem::exists(probe);
-  std::filesystem::remove(probe);
-  return !written;
-}
-
-TEST(SettingsWrite, ShutDownInAReadOnlyFolder) {
-  HeadlessRun run;
-  run.WriteSettings(ExampleFile());
-  Program& p = run.Start();
-  p.frmMain.cboWDay.SetListIndex(3);
-  std::filesystem::permissions(run.dir.path(), std::filesystem::perms(0555));
-  if (!PermissionsBind(run.dir.path())) {
-    GTEST_SKIP() << "folder permissions do not bind this user; the injected faults cover it";
-  }
-  p.frmMain.mnuEnd_Click();
-  EXPECT_EQ(run.ReadSettings(), ExampleFile());
-  EXPECT_EQ(FileNames(run.dir.path()), std::vector<std::string>{"Ombrelk.ini"});
-  ExpectOneErrorLine(run, "Ombrelk.ini", "ermission denied");
-  EXPECT_TRUE(run.platform.ended);
+  EXPECT_EQ(files.ReadAll(dir.path() / "b").content, "new");
 }
 
 }  // namespace

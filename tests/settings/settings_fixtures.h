@@ -6,9 +6,11 @@
 #include <algorithm>
 #include <filesystem>
 #include <initializer_list>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/file_system.h"
@@ -78,33 +80,60 @@ inline std::string HolidayLineOf(int n) {
 
 // The real file system with faults switched on by a test. A failing write
 // leaves half of the data behind, as a full disk would.
-class FaultyFileSystem : public FileSystem {
+class FaultyFileSystem : public StdFileSystem {
  public:
-  std::optional<std::string> write_error;   // every WriteAll fails with this reason
-  std::optional<std::string> rename_error;  // every Rename fails with this reason
-  bool read_fails = false;                  // ReadAll as for a file that cannot be opened
-  std::vector<std::string> renames;         // "from -> to", by file name
+  std::optional<std::string> write_error;     // every Reserve and Write fails with this reason
+  std::optional<std::string> rename_error;    // every Rename fails with this reason
+  std::optional<std::string> in_place_error;  // every OpenInPlace fails with this reason
+  bool read_fails = false;                    // ReadAll as for a file that cannot be opened
+  std::vector<std::string> renames;  // "from -> to", by file name, ".tmp" and what follows as "*"
 
-  std::optional<std::string> ReadAll(const std::filesystem::path& path) override {
-    if (read_fails) return std::nullopt;
-    return real_.ReadAll(path);
+  ReadResult ReadAll(const std::filesystem::path& path) override {
+    if (read_fails) return {ReadResult::Status::kUnreadable, {}, "Permission denied"};
+    return StdFileSystem::ReadAll(path);
   }
-  IoResult WriteAll(const std::filesystem::path& path, std::string_view data) override {
-    if (write_error) {
-      real_.WriteAll(path, data.substr(0, data.size() / 2));
-      return {*write_error};
-    }
-    return real_.WriteAll(path, data);
+  OpenedFile CreateTemporary(const std::filesystem::path& target) override {
+    return Faulty(StdFileSystem::CreateTemporary(target));
+  }
+  OpenedFile OpenInPlace(const std::filesystem::path& path) override {
+    if (in_place_error) return {nullptr, path, *in_place_error};
+    return Faulty(StdFileSystem::OpenInPlace(path));
   }
   IoResult Rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
-    renames.push_back(from.filename().string() + " -> " + to.filename().string());
+    std::string name = from.filename().string();
+    if (const auto tmp = name.find(".tmp"); tmp != std::string::npos)
+      name.replace(tmp + 4, name.npos, "*");
+    renames.push_back(name + " -> " + to.filename().string());
     if (rename_error) return {*rename_error};
-    return real_.Rename(from, to);
+    return StdFileSystem::Rename(from, to);
   }
-  void Remove(const std::filesystem::path& path) override { real_.Remove(path); }
 
  private:
-  StdFileSystem real_;
+  class File : public WritableFile {
+   public:
+    File(std::unique_ptr<WritableFile> real, const std::optional<std::string>& error)
+        : real_(std::move(real)), error_(error) {}
+    IoResult Reserve(std::size_t length) override {
+      if (error_) return {*error_};
+      return real_->Reserve(length);
+    }
+    IoResult Write(std::string_view data) override {
+      if (!error_) return real_->Write(data);
+      real_->Write(data.substr(0, data.size() / 2));
+      return {*error_};
+    }
+    IoResult Truncate(std::size_t length) override { return real_->Truncate(length); }
+    IoResult Sync() override { return real_->Sync(); }
+    IoResult Close() override { return real_->Close(); }
+
+   private:
+    std::unique_ptr<WritableFile> real_;
+    std::optional<std::string> error_;
+  };
+  OpenedFile Faulty(OpenedFile opened) const {
+    if (opened.file) opened.file = std::make_unique<File>(std::move(opened.file), write_error);
+    return opened;
+  }
 };
 
 // The names of the files in a folder, sorted.

@@ -104,6 +104,9 @@ TEST(LoadSettings, FillsTheHolidayTable) {
       {"an empty later line empties the table", Crlf({"HOLIDAY  :00000101", "HOLIDAY  :"}), {}},
       {"negative fields", Crlf({"HOLIDAY  :-001-1-1-999-9-9"}), {H{-1, -1, -1}, H{-999, -9, -9}}},
       {"blanks around a field's digits", Crlf({"HOLIDAY  :   1 1 2"}), {H{1, 1, 2}}},
+      {"fractions round halves to even",
+       Crlf({"HOLIDAY  :00005.052.5 3..5"}),
+       {H{0, 5, 5}, H{2, 3, 0}}},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.name);
@@ -126,7 +129,8 @@ TEST(LoadSettings, PlacesAndShowsTheWindow) {
       {"the example file", ExampleFile(), 1800, 9000, true},
       {"above the screen", Saved{.top = "-150"}.Text(), -150, 75, true},
       {"far off the screen", Saved{.top = "99999", .left = "-99999"}.Text(), 99999, -99999, true},
-      {"beyond every screen", Saved{.top = "3e38", .left = "-3e38"}.Text(), 3e38F, -3e38F, true},
+      {"beyond every screen", Saved{.top = "3e38", .left = "-3e38"}.Text(), 9999999, -9999999,
+       true},
       {"a fraction", Saved{.top = "1800.5"}.Text(), 1800.5F, 75, true},
       {"hidden at the last exit", Saved{.min = "1"}.Text(), 360, 75, false},
       {"min 2 shows the window", Saved{.min = "2"}.Text(), 360, 75, true},
@@ -181,8 +185,5 @@ TEST(LoadSettings, ShowsTheWindowBeforeTheMonthIsDrawn) {
   EXPECT_EQ(log, (std::vector<std::string>{"shown", "drawn"}));
 }
 
-// TextToSingle (calendar/number_text.cpp) takes "nan", "inf" and "infinity"
-// for numbers; the settings reader refuses them itself, so this stays off
-// until the conversion fails on them as it does on any other non-number.
 }  // namespace
 }  // namespace ombrelk

@@ -19,6 +19,7 @@ namespace ombrelk {
 namespace {
 
 using testing::CallsSince;
+using testing::CallsTo;
 using testing::CountOf;
 using testing::ExampleFile;
 using testing::FileNames;
@@ -156,10 +157,10 @@ TEST(StartUp, CtrlRightShowsTheNextMonth) {
 TEST(ShutDown, RecordsHiddenMakesVisibleRemovesTheIconThenSaves) {
   // Logs each write into the platform's calls, with the window's visibility then.
   struct LoggingFiles : StdFileSystem {
-    IoResult WriteAll(const std::filesystem::path& path, std::string_view data) override {
-      run->platform.calls.push_back("WriteAll(" + path.filename().string() + ", visible=" +
+    IoResult Rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
+      run->platform.calls.push_back("Rename(" + to.filename().string() + ", visible=" +
                                     (run->program->frmMain.Visible() ? "yes" : "no") + ")");
-      return StdFileSystem::WriteAll(path, data);
+      return StdFileSystem::Rename(from, to);
     }
     HeadlessRun* run = nullptr;
   };
@@ -175,7 +176,7 @@ TEST(ShutDown, RecordsHiddenMakesVisibleRemovesTheIconThenSaves) {
     const std::size_t before = run.platform.calls.size();
     p.frmMain.mnuEnd_Click();
     EXPECT_EQ(CallsSince(run, before),
-              (std::vector<std::string>{TrayCall(2), "WriteAll(Ombrelk.ini.tmp, visible=yes)",
+              (std::vector<std::string>{TrayCall(2), "Rename(Ombrelk.ini, visible=yes)",
                                         "EndProgram()"}));
     EXPECT_EQ(p.ModeMin, hide_first ? 1 : 0);
   }
@@ -243,15 +244,18 @@ TEST(NoTray, TheWindowIsNeverHidden) {
     const char* name;
     std::string file;
     std::function<void(FrmMain&)> act;
+    bool on_top;  // the always-on-top option took effect, as its check mark says
   } rows[] = {
-      {"start in the tray", Saved{.show = "0"}.Text(), [](FrmMain&) {}},
-      {"hidden at the last exit", Saved{.min = "1"}.Text(), [](FrmMain&) {}},
-      {"both, not on top", Saved{.show = "0", .top_mode = "0", .min = "1"}.Text(), [](FrmMain&) {}},
+      {"start in the tray", Saved{.show = "0"}.Text(), [](FrmMain&) {}, true},
+      {"hidden at the last exit", Saved{.min = "1"}.Text(), [](FrmMain&) {}, true},
+      {"both, not on top", Saved{.show = "0", .top_mode = "0", .min = "1"}.Text(), [](FrmMain&) {},
+       false},
       {"minimised", ExampleFile(),
        [](FrmMain& frm) {
          frm.SetWindowState(WindowState::Minimized);
          frm.Resize();
-       }},
+       },
+       false},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.name);
@@ -262,6 +266,10 @@ TEST(NoTray, TheWindowIsNeverHidden) {
     FrmMain& frm = p.frmMain;
     r.act(frm);
     EXPECT_TRUE(frm.Visible());
+    const std::vector<std::string> z_order = CallsTo(run, "SetWindowPos");
+    EXPECT_EQ(!z_order.empty() && z_order.back().rfind("SetWindowPos(0x1001, -1,", 0) == 0,
+              r.on_top);
+    EXPECT_EQ(frm.mnuFormTop.Checked(), r.on_top);
     EXPECT_EQ(
         frm.mnuSet.items,
         (std::vector<MenuItem*>{&frm.mnuFormShow, &frm.mnuFormTop, &frm.mnuFormLaw, &frm.mnuSetSep,
