@@ -29,13 +29,17 @@ void Require(bool holds, const char* what) {
   std::abort();
 }
 
-// The number of lines a save writes. The one place to change when a line is added.
-bool SavedLineCount(std::size_t lines) {
-  return lines == 7;
+// The lines a save writes: seven, and the law mode's line as an eighth while
+// that mode is on. The one place to change when a line is added.
+bool IsSavedLineCount(std::string_view text, std::size_t lines, bool law_mode) {
+  constexpr std::string_view kLawLine = "MODE_LAW :1\r\n";
+  if (!law_mode) return lines == 7;
+  return lines == 8 && text.size() >= kLawLine.size() &&
+         text.substr(text.size() - kLawLine.size()) == kLawLine;
 }
 
 // Lines of printable ASCII, each ended by CR LF, in the number a save writes.
-bool IsSavedFile(std::string_view text) {
+bool IsSavedFile(std::string_view text, bool law_mode) {
   std::size_t lines = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const auto c = static_cast<unsigned char>(text[i]);
@@ -47,7 +51,7 @@ bool IsSavedFile(std::string_view text) {
       return false;
     }
   }
-  return !text.empty() && text.back() == '\n' && SavedLineCount(lines);
+  return !text.empty() && text.back() == '\n' && IsSavedLineCount(text, lines, law_mode);
 }
 
 struct Machine {
@@ -59,8 +63,13 @@ struct Machine {
   bool no_file = false;
 };
 
-// Runs start-up and exit; returns the error stream's text.
-std::string StartAndExit(MemoryFileSystem& fs, const Machine& m) {
+struct Run {
+  std::string errors;  // what the exit said it could not do
+  bool law_mode = false;
+};
+
+// Runs start-up and exit.
+Run StartAndExit(MemoryFileSystem& fs, const Machine& m) {
   HeadlessPlatform platform;
   platform.tray_available = m.tray;
   platform.UseFileSystem(fs);
@@ -74,9 +83,11 @@ std::string StartAndExit(MemoryFileSystem& fs, const Machine& m) {
   Require(program.ModeShow >= 0 && program.ModeShow <= 9, "ModeShow read or defaulted");
   Require(program.ModeTop >= 0 && program.ModeTop <= 9, "ModeTop read or defaulted");
   Require(program.ModeMin >= 0 && program.ModeMin <= 9, "ModeMin read or kept");
+  Require(program.frmMain.mnuFormLaw.Checked() == program.LawMode(), "the law entry's check mark");
+  const bool law_mode = program.LawMode();
   program.frmMain.mnuEnd_Click();
   Require(platform.ended, "the exit ends the program");
-  return platform.errors.str();
+  return Run{platform.errors.str(), law_mode};
 }
 
 void Check(const std::uint8_t* data, std::size_t size) {
@@ -99,7 +110,8 @@ void Check(const std::uint8_t* data, std::size_t size) {
   if (m.backup_is_a_folder) fs.folders.insert(bak);
   if (!m.no_file) fs.files[kFile] = old;
   if (m.unreadable && !m.no_file) fs.unreadable.insert(kFile);
-  const std::string errors = StartAndExit(fs, m);
+  const Run run = StartAndExit(fs, m);
+  const std::string& errors = run.errors;
 
   // Every backup holds exactly the old bytes.
   for (const auto& [path, content] : fs.files) {
@@ -120,12 +132,14 @@ void Check(const std::uint8_t* data, std::size_t size) {
     return;
   }
   Require(saved != fs.files.end(), "the exit wrote the file");
-  Require(IsSavedFile(saved->second), "seven CRLF lines of printable ASCII");
+  Require(IsSavedFile(saved->second, run.law_mode),
+          "seven CRLF lines of printable ASCII, eight with the law mode on");
 
   // A second start and exit on the written file writes the same bytes.
   MemoryFileSystem again;
   again.files[kFile] = saved->second;
-  StartAndExit(again, Machine{.tray = m.tray});
+  Require(StartAndExit(again, Machine{.tray = m.tray}).law_mode == run.law_mode,
+          "the law mode reads back");
   Require(again.files[kFile] == saved->second, "a written file is a fixpoint");
   Require(again.files.size() == 1, "a written file reads without recovery");
 }
