@@ -7,7 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "calendar/number_text.h"
+#include "platform/runtime_values/number_text.h"
+#include "platform/runtime_values/text_functions.h"
 #include "settings/durable_write.h"
 #include "settings/settings_keys.h"
 #include "settings/settings_text.h"

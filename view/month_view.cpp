@@ -5,7 +5,7 @@
 #include "calendar/date_helpers.h"
 #include "calendar/holiday_law.h"
 #include "calendar/is_holiday.h"
-#include "calendar/number_text.h"
+#include "platform/runtime_values/number_text.h"
 #include "shell/program.h"
 
 namespace ombrelk {
