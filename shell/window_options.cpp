@@ -1,24 +1,10 @@
 #include "shell/window_options.h"
 
-#include <algorithm>
-#include <cmath>
-#include <limits>
-
+#include "platform/runtime_values/twips.h"
 #include "platform/window_system.h"
 #include "shell/program.h"
 
 namespace ombrelk {
-
-std::int32_t TwipsToPixels(float twips) {
-  constexpr double kTwipsPerPixel = 15.0;
-  // A position read from the settings may lie beyond any screen; it is held at
-  // the ends of the 32-bit range rather than overflowing.
-  constexpr double kLo = std::numeric_limits<std::int32_t>::min();
-  constexpr double kHi = std::numeric_limits<std::int32_t>::max();
-  const double pixels = std::nearbyint(twips / kTwipsPerPixel);
-  if (std::isnan(pixels)) return 0;
-  return static_cast<std::int32_t>(std::clamp(pixels, kLo, kHi));
-}
 
 void ApplyTopMost(Program& app) {
   std::int32_t insert_after = 0;
@@ -36,9 +22,11 @@ void ApplyTopMost(Program& app) {
   // At start-up only a window that is to be shown is touched; without a tray
   // the window is always shown, so there the option always takes effect.
   if (!app.Loading || app.ModeShow == 1 || !app.has_tray) {
-    app.sys.windows.SetWindowPos(frm.hWnd(), insert_after, TwipsToPixels(frm.Left()),
-                                 TwipsToPixels(frm.Top()), TwipsToPixels(frm.Width()),
-                                 TwipsToPixels(frm.Height()), kSwpShowWindow | kSwpNoActivate);
+    app.sys.windows.SetWindowPos(
+        frm.hWnd(), insert_after, TwipsToPixels(frm.Left(), kUsualTwipsPerPixel),
+        TwipsToPixels(frm.Top(), kUsualTwipsPerPixel),
+        TwipsToPixels(frm.Width(), kUsualTwipsPerPixel),
+        TwipsToPixels(frm.Height(), kUsualTwipsPerPixel), kSwpShowWindow | kSwpNoActivate);
     frm.SetVisible(true);  // the call showed the window
   }
   frm.mnuFormTop.SetChecked(check);

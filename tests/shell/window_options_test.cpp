@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -141,22 +140,6 @@ TEST(LawMode, TheEntryRedrawsTheMonthAtOnce) {
     EXPECT_EQ(frm.lblYM.Caption(), "2026/09");
   }
   EXPECT_EQ(CallsSince(run, before), Calls{});
-}
-
-TEST(TwipsToPixels, RoundsHalvesToEvenAndStaysInRange) {
-  constexpr auto kMin = std::numeric_limits<std::int32_t>::min();
-  constexpr auto kMax = std::numeric_limits<std::int32_t>::max();
-  const struct {
-    float twips;
-    std::int32_t pixels;
-  } rows[] = {
-      {2775, 185},    {22.5F, 2},
-      {37.5F, 2},     {52.5F, 4},
-      {-37.5F, -2},   {7.4F, 0},
-      {7.6F, 1},      {3e38F, kMax},
-      {-3e38F, kMin}, {std::numeric_limits<float>::infinity(), kMax},
-  };
-  for (const auto& r : rows) EXPECT_EQ(TwipsToPixels(r.twips), r.pixels) << r.twips;
 }
 
 }  // namespace
