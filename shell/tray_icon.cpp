@@ -2,7 +2,6 @@
 #include <string>
 
 #include "platform/runtime_values/tray_notification.h"
-#include "platform/runtime_values/twips.h"
 #include "platform/tray_area.h"
 #include "platform/window_system.h"
 #include "shell/foreground.h"
@@ -61,11 +60,7 @@ void FrmMain::Tray_Vanished() {
   // Nothing would bring a hidden window back: it returns at its place, in
   // the always-on-top band when the option is checked, without the focus.
   SetVisible(true);
-  app_.sys.windows.SetWindowPos(
-      hWnd(), app_.ModeTop == 1 ? kHwndTopMost : kHwndTop,
-      TwipsToPixels(Left(), kUsualTwipsPerPixel), TwipsToPixels(Top(), kUsualTwipsPerPixel),
-      TwipsToPixels(Width(), kUsualTwipsPerPixel), TwipsToPixels(Height(), kUsualTwipsPerPixel),
-      kSwpShowWindow | kSwpNoActivate);
+  SetWindowPosInPlace(app_.sys.windows, *this, app_.ModeTop == 1 ? kHwndTopMost : kHwndTop);
 }
 
 void FrmMain::Form_MouseMove(std::int16_t /*Button*/, std::int16_t /*Shift*/, float X,
@@ -97,10 +92,7 @@ void FrmMain::Form_Resize() {
 
 void FrmMain::mnuDisp_Click() {
   SetVisible(true);
-  app_.sys.windows.SetWindowPos(
-      hWnd(), kHwndTop, TwipsToPixels(Left(), kUsualTwipsPerPixel),
-      TwipsToPixels(Top(), kUsualTwipsPerPixel), TwipsToPixels(Width(), kUsualTwipsPerPixel),
-      TwipsToPixels(Height(), kUsualTwipsPerPixel), kSwpShowWindow | kSwpNoActivate);
+  SetWindowPosInPlace(app_.sys.windows, *this, kHwndTop);
 }
 
 }  // namespace ombrelk

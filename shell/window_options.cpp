@@ -22,14 +22,17 @@ void ApplyTopMost(Program& app) {
   // At start-up only a window that is to be shown is touched; without a tray
   // the window is always shown, so there the option always takes effect.
   if (!app.Loading || app.ModeShow == 1 || !app.has_tray) {
-    app.sys.windows.SetWindowPos(
-        frm.hWnd(), insert_after, TwipsToPixels(frm.Left(), kUsualTwipsPerPixel),
-        TwipsToPixels(frm.Top(), kUsualTwipsPerPixel),
-        TwipsToPixels(frm.Width(), kUsualTwipsPerPixel),
-        TwipsToPixels(frm.Height(), kUsualTwipsPerPixel), kSwpShowWindow | kSwpNoActivate);
+    SetWindowPosInPlace(app.sys.windows, frm, insert_after);
     frm.SetVisible(true);  // the call showed the window
   }
   frm.mnuFormTop.SetChecked(check);
+}
+
+void SetWindowPosInPlace(WindowSystem& windows, const Form& form, std::int32_t insert_after) {
+  const float per_pixel = windows.TwipsPerPixelX();
+  windows.SetWindowPos(form.hWnd(), insert_after, TwipsToPixels(form.Left(), per_pixel),
+                       TwipsToPixels(form.Top(), per_pixel), TwipsToPixels(form.Width(), per_pixel),
+                       TwipsToPixels(form.Height(), per_pixel), kSwpShowWindow | kSwpNoActivate);
 }
 
 void FrmMain::mnuFormTop_Click() {

@@ -35,6 +35,7 @@ TEST(AlwaysOnTop, AtStartUp) {
     int insert_after;  // 0: no call
     int x, y;
     bool checked;
+    float twips_per_pixel = 15;
   } rows[] = {
       {"no file", std::nullopt, -1, 5, 24, true},
       {"on top", Saved{.top = "1800", .left = "9000"}.Text(), -1, 600, 120, true},
@@ -48,14 +49,18 @@ TEST(AlwaysOnTop, AtStartUp) {
       {"to start in the tray", Saved{.show = "0"}.Text(), 0, 0, 0, true},
       {"top mode 2", Saved{.top_mode = "2"}.Text(), 0, 0, 0, false},
       {"top mode key missing", Crlf({"MODE_SHOW:1"}), -1, 5, 24, true},
+      {"at 7.5 twips a pixel", Saved{.top = "1800", .left = "9000"}.Text(), -1, 1200, 240, true,
+       7.5F},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.name);
     HeadlessRun run;
     if (r.file) run.WriteSettings(*r.file);
+    run.platform.twips_per_pixel = r.twips_per_pixel;
     const FrmMain& frm = run.Start().frmMain;
     const Calls expected =
-        r.insert_after == 0 ? Calls{} : Calls{ZOrderCall(frm, r.insert_after, r.x, r.y)};
+        r.insert_after == 0 ? Calls{}
+                            : Calls{ZOrderCall(frm, r.insert_after, r.x, r.y, r.twips_per_pixel)};
     EXPECT_EQ(CallsTo(run, "SetWindowPos"), expected);
     EXPECT_EQ(frm.mnuFormTop.Checked(), r.checked);
   }
