@@ -72,7 +72,7 @@ void FrmMain::Form_MouseMove(std::int16_t /*Button*/, std::int16_t /*Shift*/, fl
       SetVisible(false);
     } else {
       SetVisible(true);
-      ForceForeground(app_, hWnd());
+      ForceForeground(app_.sys.windows, hWnd());
       app_.sys.runtime.DoEvents();
     }
   } else if (*code == kWmRButtonDown) {
