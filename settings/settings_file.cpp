@@ -97,8 +97,8 @@ bool ApplyLine(Program& app, std::string_view line, ReadProgress& progress) {
   } else if (key == kKeyModeLaw) {
     const auto v = TextToInt16(Mid(line, 11, 1));
     if (!v) return false;
-    app.ModeLaw = *v;
-    frm.mnuFormLaw.SetChecked(app.ModeLaw == 1);
+    app.mode_law = *v;
+    frm.mnuFormLaw.SetChecked(app.mode_law == 1);
   }
   return true;
 }

@@ -51,8 +51,8 @@ void FrmMain::mnuFormShow_Click() {
 }
 
 void FrmMain::mnuFormLaw_Click() {
-  app_.ModeLaw = mnuFormLaw.Checked() ? 0 : 1;
-  mnuFormLaw.SetChecked(app_.ModeLaw == 1);
+  app_.mode_law = mnuFormLaw.Checked() ? 0 : 1;
+  mnuFormLaw.SetChecked(app_.mode_law == 1);
   // The month on display shows the other rules at once.
   ShowMonth(app_, kRedrawShift);
 }

@@ -138,7 +138,7 @@ TEST(LawMode, TheEntryRedrawsTheMonthAtOnce) {
   const std::size_t before = run.platform.calls.size();
   for (const bool law : {true, false, true}) {
     p.frmMain.mnuFormLaw.Click();
-    EXPECT_EQ(p.ModeLaw, law ? 1 : 0);
+    EXPECT_EQ(p.mode_law, law ? 1 : 0);
     EXPECT_EQ(frm.mnuFormLaw.Checked(), law);
     EXPECT_EQ(colour_of_day("15"), law ? kBlack : kDarkRed);
     EXPECT_EQ(colour_of_day("21"), law ? kDarkRed : kBlack);
