@@ -1,11 +1,8 @@
 #include "about/dlg_version.h"
 
-#include <algorithm>
-#include <cmath>
-#include <limits>
-
 #include "about/home_page.h"
 #include "platform/desktop_shell.h"
+#include "platform/runtime_values/number_text.h"
 #include "shell/program.h"
 #include "view/pictures/pictures.h"
 
@@ -18,14 +15,6 @@ Font DialogFont(float size_pt, bool underline = false) {
 }
 
 }  // namespace
-
-std::int16_t RoundToInt16(double value) {
-  if (std::isnan(value)) return 0;
-  const double rounded = std::nearbyint(value);  // the default rounding mode: halves to even
-  const double lo = std::numeric_limits<std::int16_t>::min();
-  const double hi = std::numeric_limits<std::int16_t>::max();
-  return static_cast<std::int16_t>(std::clamp(rounded, lo, hi));
-}
 
 DlgVersion::DlgVersion(Program& app) : Form("dlgVersion"), app_(app) {
   LayOut();

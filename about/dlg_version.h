@@ -32,7 +32,4 @@ class DlgVersion : public Form {
   Program& app_;
 };
 
-// Rounds half to even into the 16-bit range, holding values beyond it at its ends.
-std::int16_t RoundToInt16(double value);
-
 }  // namespace ombrelk

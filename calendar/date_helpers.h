@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <string_view>
 
 namespace ombrelk {
 
@@ -8,6 +10,11 @@ namespace ombrelk {
 inline constexpr std::int16_t kSunday = 1;
 inline constexpr std::int16_t kMonday = 2;
 inline constexpr std::int16_t kSaturday = 7;
+
+// The weekdays' names, Sunday first: the weekday selector's entries, and so
+// the values of the settings file's first-weekday key.
+inline constexpr std::array<std::string_view, 7> kWeekdayNames{
+    "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
 
 // The Gregorian rule, for any 16-bit year.
 constexpr bool IsLeapYear(std::int16_t year) {

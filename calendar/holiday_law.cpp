@@ -16,31 +16,31 @@ using std::chrono::weekday;
 using std::chrono::year_month_day;
 
 enum class Name : std::uint8_t {
-  kNone,
-  kNewYear,
-  kComingOfAge,
-  kFoundation,
-  kEmperorsBirthday,
-  kVernalEquinox,
-  kShowa,
-  kGreenery,
-  kConstitution,
-  kChildren,
-  kMarine,
-  kMountain,
-  kRespectForTheAged,
-  kAutumnalEquinox,
-  kHealthAndSports,
-  kSports,
-  kCulture,
-  kLabourThanksgiving,
-  kPrinceAkihitosWedding,
-  kShowaFuneral,
-  kEnthronementCeremony,
-  kPrinceNaruhitosWedding,
-  kAccession,
-  kSubstitute,
-  kCitizens,
+  None,
+  NewYear,
+  ComingOfAge,
+  Foundation,
+  EmperorsBirthday,
+  VernalEquinox,
+  Showa,
+  Greenery,
+  Constitution,
+  Children,
+  Marine,
+  Mountain,
+  RespectForTheAged,
+  AutumnalEquinox,
+  HealthAndSports,
+  Sports,
+  Culture,
+  LabourThanksgiving,
+  PrinceAkihitosWedding,
+  ShowaFuneral,
+  EnthronementCeremony,
+  PrinceNaruhitosWedding,
+  Accession,
+  Substitute,
+  Citizens,
 };
 
 // Indexed by Name.
@@ -79,12 +79,12 @@ struct OneOffDay {
   Name name;
 };
 constexpr std::array<OneOffDay, 6> kOneOffDays{{
-    {1959, 4, 10, Name::kPrinceAkihitosWedding},
-    {1989, 2, 24, Name::kShowaFuneral},
-    {1990, 11, 12, Name::kEnthronementCeremony},
-    {1993, 6, 9, Name::kPrinceNaruhitosWedding},
-    {2019, 5, 1, Name::kAccession},
-    {2019, 10, 22, Name::kEnthronementCeremony},
+    {1959, 4, 10, Name::PrinceAkihitosWedding},
+    {1989, 2, 24, Name::ShowaFuneral},
+    {1990, 11, 12, Name::EnthronementCeremony},
+    {1993, 6, 9, Name::PrinceNaruhitosWedding},
+    {2019, 5, 1, Name::Accession},
+    {2019, 10, 22, Name::EnthronementCeremony},
 }};
 
 // The equinox formula's eras: the same yearly drift from 1980 throughout, with
@@ -138,12 +138,12 @@ bool IsMarineDay(int y, unsigned d, weekday wd) {
 // 体育の日 to 2019, スポーツの日 from 2020, on 10 October until 1999 and the second
 // Monday since; in the Olympic years it moved into July.
 Name SportsDay(int y, unsigned month, unsigned d, weekday wd) {
-  if (y == 2020) return month == 7 && d == 24 ? Name::kSports : Name::kNone;
-  if (y == 2021) return month == 7 && d == 23 ? Name::kSports : Name::kNone;
-  if (month != 10 || y < 1966) return Name::kNone;
-  if (y < 2000) return d == 10 ? Name::kHealthAndSports : Name::kNone;
-  if (!IsNthMonday(d, wd, 2)) return Name::kNone;
-  return y < 2020 ? Name::kHealthAndSports : Name::kSports;
+  if (y == 2020) return month == 7 && d == 24 ? Name::Sports : Name::None;
+  if (y == 2021) return month == 7 && d == 23 ? Name::Sports : Name::None;
+  if (month != 10 || y < 1966) return Name::None;
+  if (y < 2000) return d == 10 ? Name::HealthAndSports : Name::None;
+  if (!IsNthMonday(d, wd, 2)) return Name::None;
+  return y < 2020 ? Name::HealthAndSports : Name::Sports;
 }
 
 unsigned MountainDay(int y) {
@@ -158,64 +158,63 @@ unsigned MountainDay(int y) {
 Name FixedRuleHoliday(int y, unsigned m, unsigned d, weekday wd) {
   switch (m) {
     case 1:
-      if (d == 1) return Name::kNewYear;
-      if (y < 2000 ? d == 15 : IsNthMonday(d, wd, 2)) return Name::kComingOfAge;
+      if (d == 1) return Name::NewYear;
+      if (y < 2000 ? d == 15 : IsNthMonday(d, wd, 2)) return Name::ComingOfAge;
       break;
     case 2:
-      if (d == 11 && y >= 1967) return Name::kFoundation;
-      if (d == 23 && y >= 2020) return Name::kEmperorsBirthday;
+      if (d == 11 && y >= 1967) return Name::Foundation;
+      if (d == 23 && y >= 2020) return Name::EmperorsBirthday;
       break;
     case 3:
-      if (d == EquinoxDay(y, true)) return Name::kVernalEquinox;
+      if (d == EquinoxDay(y, true)) return Name::VernalEquinox;
       break;
     case 4:
       if (d == 29)
-        return y < 1989 ? Name::kEmperorsBirthday : y < 2007 ? Name::kGreenery : Name::kShowa;
+        return y < 1989 ? Name::EmperorsBirthday : y < 2007 ? Name::Greenery : Name::Showa;
       break;
     case 5:
-      if (d == 3) return Name::kConstitution;
-      if (d == 4 && y >= 2007) return Name::kGreenery;
-      if (d == 5) return Name::kChildren;
+      if (d == 3) return Name::Constitution;
+      if (d == 4 && y >= 2007) return Name::Greenery;
+      if (d == 5) return Name::Children;
       break;
     case 7:
-      if (IsMarineDay(y, d, wd)) return Name::kMarine;
+      if (IsMarineDay(y, d, wd)) return Name::Marine;
       return SportsDay(y, m, d, wd);
     case 8:
-      if (d == MountainDay(y)) return Name::kMountain;
+      if (d == MountainDay(y)) return Name::Mountain;
       break;
     case 9:
-      if (y >= 1966 && (y < 2003 ? d == 15 : IsNthMonday(d, wd, 3)))
-        return Name::kRespectForTheAged;
-      if (d == EquinoxDay(y, false)) return Name::kAutumnalEquinox;
+      if (y >= 1966 && (y < 2003 ? d == 15 : IsNthMonday(d, wd, 3))) return Name::RespectForTheAged;
+      if (d == EquinoxDay(y, false)) return Name::AutumnalEquinox;
       break;
     case 10:
       return SportsDay(y, m, d, wd);
     case 11:
-      if (d == 3) return Name::kCulture;
-      if (d == 23) return Name::kLabourThanksgiving;
+      if (d == 3) return Name::Culture;
+      if (d == 23) return Name::LabourThanksgiving;
       break;
     case 12:
-      if (d == 23 && y >= 1989 && y <= 2018) return Name::kEmperorsBirthday;
+      if (d == 23 && y >= 1989 && y <= 2018) return Name::EmperorsBirthday;
       break;
     default:
       break;
   }
-  return Name::kNone;
+  return Name::None;
 }
 
 Name NationalHoliday(const year_month_day& date, weekday wd) {
   const int y = static_cast<int>(date.year());
   const auto m = static_cast<unsigned>(date.month());
   const auto d = static_cast<unsigned>(date.day());
-  if (const Name n = FixedRuleHoliday(y, m, d, wd); n != Name::kNone) return n;
+  if (const Name n = FixedRuleHoliday(y, m, d, wd); n != Name::None) return n;
   for (const OneOffDay& o : kOneOffDays) {
     if (o.year == y && o.month == m && o.day == d) return o.name;
   }
-  return Name::kNone;
+  return Name::None;
 }
 
 bool IsNationalHoliday(sys_days day) {
-  return day >= kActStart && NationalHoliday(year_month_day{day}, weekday{day}) != Name::kNone;
+  return day >= kActStart && NationalHoliday(year_month_day{day}, weekday{day}) != Name::None;
 }
 
 // A day after a holiday Sunday: the Monday until 2006, from 2007 the first day
@@ -239,13 +238,13 @@ bool IsBetweenNationalHolidays(sys_days day) {
 
 Name DayOff(const year_month_day& date) {
   const sys_days day{date};
-  if (day < kActStart) return Name::kNone;
-  if (const Name n = NationalHoliday(date, weekday{day}); n != Name::kNone) return n;
+  if (day < kActStart) return Name::None;
+  if (const Name n = NationalHoliday(date, weekday{day}); n != Name::None) return n;
   // Both kinds of 休日 follow a national holiday.
-  if (!IsNationalHoliday(day - days{1})) return Name::kNone;
-  if (IsSubstituteHoliday(day)) return Name::kSubstitute;
-  if (IsBetweenNationalHolidays(day)) return Name::kCitizens;
-  return Name::kNone;
+  if (!IsNationalHoliday(day - days{1})) return Name::None;
+  if (IsSubstituteHoliday(day)) return Name::Substitute;
+  if (IsBetweenNationalHolidays(day)) return Name::Citizens;
+  return Name::None;
 }
 
 // A date of the user's table that is not one of the default rows: the law
@@ -268,7 +267,7 @@ bool IsLawHoliday(const Holidays& holidays, std::int16_t year, std::int16_t mont
   const year_month_day date{std::chrono::year{year},
                             std::chrono::month{static_cast<unsigned>(month)},
                             std::chrono::day{static_cast<unsigned>(day)}};
-  return DayOff(date) != Name::kNone || IsUsersOwnDate(holidays, date);
+  return DayOff(date) != Name::None || IsUsersOwnDate(holidays, date);
 }
 
 std::string_view LawHolidayName(const Holidays& holidays, year_month_day date) {

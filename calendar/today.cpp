@@ -1,6 +1,6 @@
 #include "calendar/today.h"
 
-#include "calendar/number_text.h"
+#include "platform/runtime_values/number_text.h"
 
 namespace ombrelk {
 

@@ -1,13 +1,13 @@
 #include "settings/settings_file.h"
 
-#include <array>
 #include <cmath>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
 
-#include "calendar/number_text.h"
+#include "platform/runtime_values/number_text.h"
+#include "platform/runtime_values/text_functions.h"
 #include "settings/durable_write.h"
 #include "settings/settings_keys.h"
 #include "settings/settings_text.h"
@@ -17,9 +17,6 @@
 namespace ombrelk {
 
 namespace {
-
-constexpr std::array<std::string_view, 7> kWeekdayAbbreviations{"Sun", "Mon", "Tue", "Wed",
-                                                                "Thu", "Fri", "Sat"};
 
 // What the reader has seen so far, beyond the values it applied.
 struct ReadProgress {
@@ -79,9 +76,9 @@ bool ApplyLine(Program& app, std::string_view line, ReadProgress& progress) {
     }
     if (result.failed) return false;
   } else if (key == kKeyStartWeekday) {
-    const std::string_view abbreviation = Mid(line, 11, 3);
-    for (int i = 0; i < 7; ++i) {
-      if (abbreviation == kWeekdayAbbreviations[static_cast<std::size_t>(i)])
+    const std::string_view abbreviation = Mid(line, 11, kWeekdayNameReadLength);
+    for (std::size_t i = 0; i < kWeekdayNames.size(); ++i) {
+      if (abbreviation == kWeekdayNames[i].substr(0, kWeekdayNameReadLength))
         app.StartWeekday = static_cast<std::int16_t>(i + 1);
     }
   } else if (key == kKeyFormTop) {
@@ -100,8 +97,8 @@ bool ApplyLine(Program& app, std::string_view line, ReadProgress& progress) {
   } else if (key == kKeyModeLaw) {
     const auto v = TextToInt16(Mid(line, 11, 1));
     if (!v) return false;
-    app.ModeLaw = *v;
-    frm.mnuFormLaw.SetChecked(app.ModeLaw == 1);
+    app.mode_law = *v;
+    frm.mnuFormLaw.SetChecked(app.mode_law == 1);
   }
   return true;
 }
@@ -119,12 +116,12 @@ void ReportNotSaved(Program& app, const std::string& why) {
 }
 
 void DefaultModeShow(Program& app) {
-  app.frmMain.mnuFormShow.SetChecked(true);
-  app.ModeShow = 1;
+  app.ModeShow = kDefaultModeShow;
+  app.frmMain.mnuFormShow.SetChecked(app.ModeShow == 1);
 }
 
 void DefaultModeTop(Program& app) {
-  app.ModeTop = 1;
+  app.ModeTop = kDefaultModeTop;
   ApplyTopMost(app);
 }
 
@@ -132,7 +129,7 @@ void DefaultModeTop(Program& app) {
 // recreated file would hold, without rewriting the user's file.
 void SupplyMissingValues(Program& app, const ReadProgress& progress) {
   if (!progress.holidays_decided) LoadDefaultHolidayTable(app.holidays);
-  if (app.StartWeekday == -1) app.StartWeekday = 1;
+  if (app.StartWeekday == -1) app.StartWeekday = kDefaultStartWeekday;
   if (app.ModeShow == -1) DefaultModeShow(app);
   if (app.ModeTop == -1) DefaultModeTop(app);
 }
@@ -190,18 +187,18 @@ void Recover(Program& app, const ReadResult& old, const ReadProgress& progress) 
     out += HolidayLine(app.holidays) + std::string(kLineEnd);
   }
   if (app.StartWeekday == -1) {
-    app.StartWeekday = 1;
-    out += KeyLine(kKeyStartWeekday, "Sunday");
+    app.StartWeekday = kDefaultStartWeekday;
+    out += KeyLine(kKeyStartWeekday, kWeekdayNames[static_cast<std::size_t>(app.StartWeekday - 1)]);
   }
   out += KeyLine(kKeyFormTop, SingleText(app.frmMain.Top()));
   out += KeyLine(kKeyFormLeft, SingleText(app.frmMain.Left()));
   if (app.ModeShow == -1) {
     DefaultModeShow(app);
-    out += KeyLine(kKeyModeShow, "1");
+    out += KeyLine(kKeyModeShow, DecimalText(app.ModeShow));
   }
   if (app.ModeTop == -1) {
     DefaultModeTop(app);
-    out += KeyLine(kKeyModeTop, "1");
+    out += KeyLine(kKeyModeTop, DecimalText(app.ModeTop));
   }
   if (!KeepOldFile(app, old)) return;
   const IoResult written = WriteFileDurably(app.sys.files, app.settings_file, out);

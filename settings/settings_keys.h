@@ -1,7 +1,10 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
+
+#include "calendar/date_helpers.h"
 
 namespace ombrelk {
 
@@ -15,6 +18,14 @@ inline constexpr std::string_view kKeyModeShow = "MODE_SHOW:";
 inline constexpr std::string_view kKeyModeTop = "MODE_TOP :";
 inline constexpr std::string_view kKeyModeMin = "MODE_MIN :";
 inline constexpr std::string_view kKeyModeLaw = "MODE_LAW :";
+
+// What a file without a key gives, and what a recreated file holds. The first
+// weekday is written as its name (kWeekdayNames) and read by the name's first
+// three characters.
+inline constexpr std::int16_t kDefaultStartWeekday = kSunday;
+inline constexpr std::size_t kWeekdayNameReadLength = 3;
+inline constexpr std::int16_t kDefaultModeShow = 1;
+inline constexpr std::int16_t kDefaultModeTop = 1;
 
 // A holiday entry: year (4), month (2) and day (2) characters, no separator.
 inline constexpr std::size_t kHolidayEntryLength = 8;

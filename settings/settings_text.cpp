@@ -2,7 +2,8 @@
 
 #include <optional>
 
-#include "calendar/number_text.h"
+#include "platform/runtime_values/number_text.h"
+#include "platform/runtime_values/text_functions.h"
 #include "settings/settings_keys.h"
 
 namespace ombrelk {
@@ -23,11 +24,6 @@ std::vector<std::string_view> SplitSettingsLines(std::string_view content) {
     if (content[end] == '\r' && start < content.size() && content[start] == '\n') ++start;
   }
   return lines;
-}
-
-std::string_view Mid(std::string_view line, std::size_t start, std::size_t length) {
-  if (start > line.size()) return {};
-  return line.substr(start - 1, length);
 }
 
 std::string HolidayLine(const Holidays& holidays) {

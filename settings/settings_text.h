@@ -13,10 +13,6 @@ namespace ombrelk {
 // UTF-8 byte-order mark at the start is skipped.
 std::vector<std::string_view> SplitSettingsLines(std::string_view content);
 
-// Characters from position start (counted from 1), at most length of them, as
-// far as the line has them.
-std::string_view Mid(std::string_view line, std::size_t start, std::size_t length);
-
 // The holiday line's entries, as the writer stores them: "HOLIDAY  :00000101...".
 std::string HolidayLine(const Holidays& holidays);
 

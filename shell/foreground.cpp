@@ -1,11 +1,10 @@
 #include "shell/foreground.h"
 
-#include "shell/program.h"
+#include "platform/window_system.h"
 
 namespace ombrelk {
 
-void ForceForeground(Program& app, std::int32_t hwnd) {
-  WindowSystem& ws = app.sys.windows;
+void ForceForeground(WindowSystem& ws, std::int32_t hwnd) {
   const std::int32_t foreground = ws.GetForegroundWindow();
   const std::uint32_t their_thread = ws.GetWindowThreadProcessId(foreground);
   const std::uint32_t our_thread = ws.GetCurrentThreadId();

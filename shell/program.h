@@ -36,7 +36,7 @@ class Program {
   std::int16_t ModeMin = 0;
   // 1 = holidays as today's law keeps them, with their names as tips; any
   // other value: the table and the computed rules.
-  std::int16_t ModeLaw = 0;
+  std::int16_t mode_law = 0;
   // True while the calendar window's load handler runs.
   bool Loading = false;
   Holidays holidays;
@@ -62,7 +62,7 @@ class Program {
   DlgVersion dlgVersion;
 
   // The one place that says which holiday rules the calendar shows.
-  bool LawMode() const { return ModeLaw == 1; }
+  bool LawMode() const { return mode_law == 1; }
 
   // Runs the calendar window's load handler: the whole start-up.
   void Start() { frmMain.Form_Load(); }

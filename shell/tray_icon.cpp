@@ -1,9 +1,7 @@
 #include <algorithm>
-#include <cmath>
-#include <limits>
-#include <optional>
 #include <string>
 
+#include "platform/runtime_values/tray_notification.h"
 #include "platform/tray_area.h"
 #include "platform/window_system.h"
 #include "shell/foreground.h"
@@ -12,21 +10,6 @@
 #include "view/pictures/pictures.h"
 
 namespace ombrelk {
-
-namespace {
-
-// The mouse message that a tray notification carries in its x position: x
-// and the twips per pixel rounded to whole numbers, then divided. Nothing for
-// a position no notification can have (beyond 32 bits, or no pixel size).
-std::optional<std::int32_t> NotificationCode(float x_twips, float twips_per_pixel) {
-  constexpr double kLimit = std::numeric_limits<std::int32_t>::max();
-  const double x = std::nearbyint(x_twips);
-  const double per_pixel = std::nearbyint(twips_per_pixel);
-  if (!(std::fabs(x) <= kLimit) || !(per_pixel >= 1 && per_pixel <= kLimit)) return std::nullopt;
-  return static_cast<std::int32_t>(x) / static_cast<std::int32_t>(per_pixel);
-}
-
-}  // namespace
 
 void FrmMain::AddTrayIcon() {
   // The record is filled even without a tray, so that an icon added when a
@@ -77,9 +60,7 @@ void FrmMain::Tray_Vanished() {
   // Nothing would bring a hidden window back: it returns at its place, in
   // the always-on-top band when the option is checked, without the focus.
   SetVisible(true);
-  app_.sys.windows.SetWindowPos(hWnd(), app_.ModeTop == 1 ? kHwndTopMost : kHwndTop,
-                                TwipsToPixels(Left()), TwipsToPixels(Top()), TwipsToPixels(Width()),
-                                TwipsToPixels(Height()), kSwpShowWindow | kSwpNoActivate);
+  SetWindowPosInPlace(app_.sys.windows, *this, app_.ModeTop == 1 ? kHwndTopMost : kHwndTop);
 }
 
 void FrmMain::Form_MouseMove(std::int16_t /*Button*/, std::int16_t /*Shift*/, float X,
@@ -91,7 +72,7 @@ void FrmMain::Form_MouseMove(std::int16_t /*Button*/, std::int16_t /*Shift*/, fl
       SetVisible(false);
     } else {
       SetVisible(true);
-      ForceForeground(app_, hWnd());
+      ForceForeground(app_.sys.windows, hWnd());
       app_.sys.runtime.DoEvents();
     }
   } else if (*code == kWmRButtonDown) {
@@ -111,9 +92,7 @@ void FrmMain::Form_Resize() {
 
 void FrmMain::mnuDisp_Click() {
   SetVisible(true);
-  app_.sys.windows.SetWindowPos(hWnd(), kHwndTop, TwipsToPixels(Left()), TwipsToPixels(Top()),
-                                TwipsToPixels(Width()), TwipsToPixels(Height()),
-                                kSwpShowWindow | kSwpNoActivate);
+  SetWindowPosInPlace(app_.sys.windows, *this, kHwndTop);
 }
 
 }  // namespace ombrelk

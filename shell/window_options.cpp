@@ -1,24 +1,10 @@
 #include "shell/window_options.h"
 
-#include <algorithm>
-#include <cmath>
-#include <limits>
-
+#include "platform/runtime_values/twips.h"
 #include "platform/window_system.h"
 #include "shell/program.h"
 
 namespace ombrelk {
-
-std::int32_t TwipsToPixels(float twips) {
-  constexpr double kTwipsPerPixel = 15.0;
-  // A position read from the settings may lie beyond any screen; it is held at
-  // the ends of the 32-bit range rather than overflowing.
-  constexpr double kLo = std::numeric_limits<std::int32_t>::min();
-  constexpr double kHi = std::numeric_limits<std::int32_t>::max();
-  const double pixels = std::nearbyint(twips / kTwipsPerPixel);
-  if (std::isnan(pixels)) return 0;
-  return static_cast<std::int32_t>(std::clamp(pixels, kLo, kHi));
-}
 
 void ApplyTopMost(Program& app) {
   std::int32_t insert_after = 0;
@@ -36,12 +22,17 @@ void ApplyTopMost(Program& app) {
   // At start-up only a window that is to be shown is touched; without a tray
   // the window is always shown, so there the option always takes effect.
   if (!app.Loading || app.ModeShow == 1 || !app.has_tray) {
-    app.sys.windows.SetWindowPos(frm.hWnd(), insert_after, TwipsToPixels(frm.Left()),
-                                 TwipsToPixels(frm.Top()), TwipsToPixels(frm.Width()),
-                                 TwipsToPixels(frm.Height()), kSwpShowWindow | kSwpNoActivate);
+    SetWindowPosInPlace(app.sys.windows, frm, insert_after);
     frm.SetVisible(true);  // the call showed the window
   }
   frm.mnuFormTop.SetChecked(check);
+}
+
+void SetWindowPosInPlace(WindowSystem& windows, const Form& form, std::int32_t insert_after) {
+  const float per_pixel = windows.TwipsPerPixelX();
+  windows.SetWindowPos(form.hWnd(), insert_after, TwipsToPixels(form.Left(), per_pixel),
+                       TwipsToPixels(form.Top(), per_pixel), TwipsToPixels(form.Width(), per_pixel),
+                       TwipsToPixels(form.Height(), per_pixel), kSwpShowWindow | kSwpNoActivate);
 }
 
 void FrmMain::mnuFormTop_Click() {
@@ -60,8 +51,8 @@ void FrmMain::mnuFormShow_Click() {
 }
 
 void FrmMain::mnuFormLaw_Click() {
-  app_.ModeLaw = mnuFormLaw.Checked() ? 0 : 1;
-  mnuFormLaw.SetChecked(app_.ModeLaw == 1);
+  app_.mode_law = mnuFormLaw.Checked() ? 0 : 1;
+  mnuFormLaw.SetChecked(app_.mode_law == 1);
   // The month on display shows the other rules at once.
   ShowMonth(app_, kRedrawShift);
 }

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "calendar/holiday_law.h"
-#include "calendar/number_text.h"
+#include "platform/runtime_values/number_text.h"
 #include "shell/program.h"
 #include "view/frm_main.h"
 

@@ -1,7 +1,7 @@
 #include "about/home_page.h"
-#include "calendar/number_text.h"
 #include "platform/desktop_shell.h"
 #include "platform/key_codes.h"
+#include "platform/runtime_values/number_text.h"
 #include "shell/program.h"
 #include "view/frm_main.h"
 #include "view/month_view.h"

@@ -2,6 +2,7 @@
 #include <string>
 #include <string_view>
 
+#include "calendar/date_helpers.h"
 #include "view/day_font.h"
 #include "view/frm_main.h"
 #include "view/pictures/pictures.h"
@@ -28,8 +29,6 @@ constexpr std::array<const char*, 7> kHeaderLetters{"S", "M", "T", "W", "T", "F"
 constexpr std::array<const char*, 7> kDesignDayTexts{"Sun", "Mon", "Tue", "Wed",
                                                      "Thr", "Fri", "Sat"};
 constexpr std::array<std::string_view, 3> kMonthButtonTags{"-1", "0", "1"};
-constexpr std::array<const char*, 7> kWeekdayEntries{"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                                     "Thursday", "Friday", "Saturday"};
 
 // Sunday's column dark red, Saturday's blue, as designed before the first month is drawn.
 Colour DesignColumnColour(int column) {
@@ -65,7 +64,7 @@ void FrmMain::LayOut() {
   icon = PictureId::AppIcon;
 
   cboWDay.Move({60, 1860, 1035, 300});
-  cboWDay.entries.assign(kWeekdayEntries.begin(), kWeekdayEntries.end());
+  cboWDay.entries.assign(kWeekdayNames.begin(), kWeekdayNames.end());
   cboWDay.SetToolTipText("はじまりの曜日");
   cboWDay.SetTabIndex(0);
 

@@ -5,7 +5,7 @@
 #include "calendar/date_helpers.h"
 #include "calendar/holiday_law.h"
 #include "calendar/is_holiday.h"
-#include "calendar/number_text.h"
+#include "platform/runtime_values/number_text.h"
 #include "shell/program.h"
 
 namespace ombrelk {
@@ -48,25 +48,26 @@ void ShowWeekdayHeader(FrmMain& frm, std::int16_t start_weekday) {
 
 }  // namespace
 
-bool IsHolidayShown(const Program& app, std::int16_t year, std::int16_t month, std::int16_t day) {
-  return app.LawMode() ? IsLawHoliday(app.holidays, year, month, day)
-                       : IsHoliday(app.holidays, year, month, day);
+bool IsHolidayShown(const Holidays& holidays, bool law_mode, std::int16_t year, std::int16_t month,
+                    std::int16_t day) {
+  return law_mode ? IsLawHoliday(holidays, year, month, day)
+                  : IsHoliday(holidays, year, month, day);
 }
 
 void ClearDayCells(FrmMain& frm) {
   for (int i = 0; i < frm.lblDay.Count(); ++i) frm.lblDay(i).SetCaption("");
 }
 
-void PaintDayCell(Program& app, Label& cell, std::int16_t year, std::int16_t month,
-                  std::int16_t day, std::int16_t weekday) {
+void PaintDayCell(Label& cell, std::int16_t year, std::int16_t month, std::int16_t day,
+                  std::int16_t weekday, std::chrono::year_month_day today, const Holidays& holidays,
+                  bool law_mode) {
   cell.SetCaption(DecimalText(day));
-  const auto& today = app.today.TodayDate;
   Colour colour = kBlack;
   if (year == static_cast<int>(today.year()) &&
       month == static_cast<int>(static_cast<unsigned>(today.month())) &&
       day == static_cast<int>(static_cast<unsigned>(today.day()))) {
     colour = kYellow;
-  } else if (IsHolidayShown(app, year, month, day) || weekday == kSunday) {
+  } else if (IsHolidayShown(holidays, law_mode, year, month, day) || weekday == kSunday) {
     colour = kDarkRed;
   } else if (weekday == kSaturday) {
     colour = kBlue;
@@ -92,11 +93,13 @@ void ShowMonth(Program& app, std::int16_t shift) {
 
   // Day 1 goes into the column of its weekday; the cells before it stay empty.
   int k = (weekdays[1] - app.StartWeekday + 7) % 7;
-  PaintDayCell(app, frm.lblDay(k), year, month, 1, weekdays[1]);
+  const auto paint = [&](std::int16_t d) {
+    PaintDayCell(frm.lblDay(k), year, month, d, weekdays[static_cast<std::size_t>(d)],
+                 app.today.TodayDate, app.holidays, app.LawMode());
+  };
+  paint(1);
   ++k;
-  for (std::int16_t d = 2; d <= n && k <= 41; ++d, ++k) {
-    PaintDayCell(app, frm.lblDay(k), year, month, d, weekdays[static_cast<std::size_t>(d)]);
-  }
+  for (std::int16_t d = 2; d <= n && k <= 41; ++d, ++k) paint(d);
   // The day under a resting pointer may have changed.
   frm.ShowDayTip();
 }

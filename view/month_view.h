@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 
 namespace ombrelk {
@@ -7,6 +8,7 @@ namespace ombrelk {
 class Program;
 class Label;
 class FrmMain;
+struct Holidays;
 
 // The month on display; (0, 0) until the first month is shown.
 struct YearMonth {
@@ -27,9 +29,13 @@ inline constexpr int kLastViewYear = 9999;
 void ShowMonth(Program& app, std::int16_t shift);
 // Whether a day shows in the holiday colour: by today's law in law mode, else
 // by the holiday table and the computed rules.
-bool IsHolidayShown(const Program& app, std::int16_t year, std::int16_t month, std::int16_t day);
+bool IsHolidayShown(const Holidays& holidays, bool law_mode, std::int16_t year, std::int16_t month,
+                    std::int16_t day);
 void ClearDayCells(FrmMain& frm);
-void PaintDayCell(Program& app, Label& cell, std::int16_t year, std::int16_t month,
-                  std::int16_t day, std::int16_t weekday);
+// Writes a day's number into its cell: yellow for today, else dark red on a
+// holiday or a Sunday, blue on a Saturday, black otherwise.
+void PaintDayCell(Label& cell, std::int16_t year, std::int16_t month, std::int16_t day,
+                  std::int16_t weekday, std::chrono::year_month_day today, const Holidays& holidays,
+                  bool law_mode);
 
 }  // namespace ombrelk

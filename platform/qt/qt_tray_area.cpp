@@ -4,6 +4,7 @@
 
 #include "platform/qt/qt_pictures.h"
 #include "platform/qt/units.h"
+#include "platform/runtime_values/tray_notification.h"
 #include "view/pictures/pictures.h"
 
 namespace ombrelk {
@@ -78,7 +79,7 @@ void QtTrayArea::Activated(QSystemTrayIcon::ActivationReason reason) {
   Form* form = windows_.FormOf(hwnd_);
   if (form == nullptr || !form->MouseMove) return;
   in_click_ = true;
-  form->MouseMove(0, 0, Twips(message), 0);
+  form->MouseMove(0, 0, TrayNotificationX(message, kTwipsPerPixel), 0);
   in_click_ = false;
 }
 

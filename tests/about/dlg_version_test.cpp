@@ -3,9 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <functional>
-#include <limits>
 #include <string>
 #include <vector>
 
@@ -142,19 +140,6 @@ TEST(VersionDialog, OKComesFirstAndIsNeitherDefaultNorCancel) {
   }
   EXPECT_FALSE(dlg.OKButton.is_default);
   EXPECT_FALSE(dlg.OKButton.is_cancel);
-}
-
-TEST(RoundToInt16, RoundsHalvesToEvenAndHoldsTheRange) {
-  const double inf = std::numeric_limits<double>::infinity();
-  const struct {
-    double value;
-    std::int16_t rounded;
-  } rows[] = {
-      {0.5, 0},         {1.5, 2},         {-0.5, 0},      {-1.5, -2},         {2.4999, 2},
-      {32767.4, 32767}, {32767.5, 32767}, {32768, 32767}, {-32768.5, -32768}, {1e12, 32767},
-      {-1e12, -32768},  {inf, 32767},     {-inf, -32768}, {std::nan(""), 0},
-  };
-  for (const auto& r : rows) EXPECT_EQ(RoundToInt16(r.value), r.rounded) << r.value;
 }
 
 }  // namespace

@@ -13,8 +13,8 @@
 #include "platform/qt/key_mapping.h"
 #include "platform/qt/qt_desktop_shell.h"
 #include "platform/qt/qt_pictures.h"
+#include "platform/runtime_values/twips.h"
 #include "qt_run.h"
-#include "shell/window_options.h"
 #include "view/pictures/icon_files.h"
 
 namespace ombrelk::testing {
@@ -106,8 +106,9 @@ TEST(WindowSystem, AWindowOnScreenChangesBandInPlace) {
   HideCounter counter(run.main());
   for (const std::int32_t band : {kHwndNoTopMost, kHwndTopMost, kHwndNoTopMost}) {
     const bool on_top = band == kHwndTopMost;
-    run.window_system.SetWindowPos(f.hWnd(), band, TwipsToPixels(f.Left()), TwipsToPixels(f.Top()),
-                                   185, 174, kSwpShowWindow | kSwpNoActivate);
+    run.window_system.SetWindowPos(f.hWnd(), band, TwipsToPixels(f.Left(), kUsualTwipsPerPixel),
+                                   TwipsToPixels(f.Top(), kUsualTwipsPerPixel), 185, 174,
+                                   kSwpShowWindow | kSwpNoActivate);
     EXPECT_EQ(run.main().windowHandle(), native);
     EXPECT_EQ(native->flags().testFlag(Qt::WindowStaysOnTopHint), on_top);
     EXPECT_EQ(run.main().windowFlags().testFlag(Qt::WindowStaysOnTopHint), on_top);

@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "calendar/number_text.h"
 #include "headless_run.h"
+#include "platform/runtime_values/number_text.h"
 #include "settings/settings_fixtures.h"
 
 namespace ombrelk {

@@ -34,10 +34,13 @@ inline std::size_t CountOf(const std::vector<std::string>& calls, const std::str
 
 // The z-order call for the main window at pixel position (x, y); its width is
 // 2775 twips after start-up, its height whatever the window's frame gives.
-inline std::string ZOrderCall(const FrmMain& frm, int insert_after, int x, int y) {
-  const int height_px = static_cast<int>(std::lround(frm.Height() / 15.0));
+inline std::string ZOrderCall(const FrmMain& frm, int insert_after, int x, int y,
+                              double twips_per_pixel = 15) {
+  const auto pixels = [&](double twips) {
+    return std::to_string(std::lround(twips / twips_per_pixel));
+  };
   return "SetWindowPos(0x1001, " + std::to_string(insert_after) + ", " + std::to_string(x) + ", " +
-         std::to_string(y) + ", 185, " + std::to_string(height_px) + ", 0x50)";
+         std::to_string(y) + ", " + pixels(2775) + ", " + pixels(frm.Height()) + ", 0x50)";
 }
 
 inline std::string TrayCall(int message, const std::string& tip = "2000/05/07") {

@@ -87,6 +87,9 @@ TEST(TrayCallback, ActsOnlyOnADoubleClickOrARightPress) {
       {"7724 twips: 514", true, 7724, 15, true, {}},
       {"at 12 twips a pixel", true, 515 * 12, 12, false, {}},
       {"15-twip code at 12 twips a pixel", true, 515 * 15, 12, true, {}},
+      {"double-click at 7.5 twips a pixel", true, 515 * 7.5F, 7.5F, false, {}},
+      {"right press at 9.6 twips a pixel", false, 516 * 9.6F, 9.6F, false, right_press},
+      {"a real move at 7.5 twips a pixel", true, 1200, 7.5F, true, {}},
       {"far off", true, 3e38F, 15, true, {}},
   };
   for (const auto& r : rows) {
@@ -129,15 +132,23 @@ TEST(Minimise, SendsTheWindowToTheTrayInItsNormalState) {
 }
 
 TEST(ShowEntry, ShowsAndRaisesWithoutActivating) {
-  for (const bool hidden : {false, true}) {
-    SCOPED_TRACE(hidden ? "hidden" : "shown");
+  const struct {
+    bool hidden;
+    float twips_per_pixel;
+    int x, y;
+  } rows[] = {{false, 15, 600, 120}, {true, 15, 600, 120}, {true, 7.5F, 1200, 240}};
+  for (const auto& r : rows) {
+    SCOPED_TRACE(std::string(r.hidden ? "hidden" : "shown") + " at " +
+                 std::to_string(r.twips_per_pixel));
     HeadlessRun run;
-    run.WriteSettings(Saved{.top = "1800", .left = "9000", .min = hidden ? "1" : "0"}.Text());
+    run.WriteSettings(Saved{.top = "1800", .left = "9000", .min = r.hidden ? "1" : "0"}.Text());
+    run.platform.twips_per_pixel = r.twips_per_pixel;
     Program& p = run.Start();
     const std::size_t before = run.platform.calls.size();
     p.frmMain.mnuDisp.Click();
     EXPECT_TRUE(p.frmMain.Visible());
-    EXPECT_EQ(CallsSince(run, before), Calls{ZOrderCall(p.frmMain, 0, 600, 120)});
+    EXPECT_EQ(CallsSince(run, before),
+              Calls{ZOrderCall(p.frmMain, 0, r.x, r.y, r.twips_per_pixel)});
     EXPECT_EQ(p.frmMain.Top(), 1800);
     EXPECT_EQ(p.frmMain.Left(), 9000);
   }

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -36,6 +35,7 @@ TEST(AlwaysOnTop, AtStartUp) {
     int insert_after;  // 0: no call
     int x, y;
     bool checked;
+    float twips_per_pixel = 15;
   } rows[] = {
       {"no file", std::nullopt, -1, 5, 24, true},
       {"on top", Saved{.top = "1800", .left = "9000"}.Text(), -1, 600, 120, true},
@@ -49,14 +49,18 @@ TEST(AlwaysOnTop, AtStartUp) {
       {"to start in the tray", Saved{.show = "0"}.Text(), 0, 0, 0, true},
       {"top mode 2", Saved{.top_mode = "2"}.Text(), 0, 0, 0, false},
       {"top mode key missing", Crlf({"MODE_SHOW:1"}), -1, 5, 24, true},
+      {"at 7.5 twips a pixel", Saved{.top = "1800", .left = "9000"}.Text(), -1, 1200, 240, true,
+       7.5F},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.name);
     HeadlessRun run;
     if (r.file) run.WriteSettings(*r.file);
+    run.platform.twips_per_pixel = r.twips_per_pixel;
     const FrmMain& frm = run.Start().frmMain;
     const Calls expected =
-        r.insert_after == 0 ? Calls{} : Calls{ZOrderCall(frm, r.insert_after, r.x, r.y)};
+        r.insert_after == 0 ? Calls{}
+                            : Calls{ZOrderCall(frm, r.insert_after, r.x, r.y, r.twips_per_pixel)};
     EXPECT_EQ(CallsTo(run, "SetWindowPos"), expected);
     EXPECT_EQ(frm.mnuFormTop.Checked(), r.checked);
   }
@@ -134,29 +138,13 @@ TEST(LawMode, TheEntryRedrawsTheMonthAtOnce) {
   const std::size_t before = run.platform.calls.size();
   for (const bool law : {true, false, true}) {
     p.frmMain.mnuFormLaw.Click();
-    EXPECT_EQ(p.ModeLaw, law ? 1 : 0);
+    EXPECT_EQ(p.mode_law, law ? 1 : 0);
     EXPECT_EQ(frm.mnuFormLaw.Checked(), law);
     EXPECT_EQ(colour_of_day("15"), law ? kBlack : kDarkRed);
     EXPECT_EQ(colour_of_day("21"), law ? kDarkRed : kBlack);
     EXPECT_EQ(frm.lblYM.Caption(), "2026/09");
   }
   EXPECT_EQ(CallsSince(run, before), Calls{});
-}
-
-TEST(TwipsToPixels, RoundsHalvesToEvenAndStaysInRange) {
-  constexpr auto kMin = std::numeric_limits<std::int32_t>::min();
-  constexpr auto kMax = std::numeric_limits<std::int32_t>::max();
-  const struct {
-    float twips;
-    std::int32_t pixels;
-  } rows[] = {
-      {2775, 185},    {22.5F, 2},
-      {37.5F, 2},     {52.5F, 4},
-      {-37.5F, -2},   {7.4F, 0},
-      {7.6F, 1},      {3e38F, kMax},
-      {-3e38F, kMin}, {std::numeric_limits<float>::infinity(), kMax},
-  };
-  for (const auto& r : rows) EXPECT_EQ(TwipsToPixels(r.twips), r.pixels) << r.twips;
 }
 
 }  // namespace

@@ -179,7 +179,7 @@ TEST(LblMenu, TipNamesTheHolidayUnderThePointerInLawModeOnly) {
   Program& p = run.Start();
   p.holidays.HolidayTable[static_cast<std::size_t>(p.holidays.HolidayCount++)] = {0, 9, 24};
   for (const int law : {0, 1}) {
-    p.ModeLaw = static_cast<std::int16_t>(law);
+    p.mode_law = static_cast<std::int16_t>(law);
     ShowMonth(p, 0);
     for (const auto& r : rows) {
       p.frmMain.lbl_menu.MouseMove(0, 0, r.at.first, r.at.second);

@@ -200,7 +200,7 @@ TEST(ShowMonth, ColoursHolidaysByTheRulesInForce) {
   p.holidays.HolidayTable[static_cast<std::size_t>(p.holidays.HolidayCount++)] = {0, 6, 30};
   for (const auto& r : rows) {
     for (const int law : {0, 1}) {
-      p.ModeLaw = static_cast<std::int16_t>(law);
+      p.mode_law = static_cast<std::int16_t>(law);
       Show(p, 2026, r.month, 1);
       EXPECT_EQ(CellOfDay(p.frmMain, r.day).ForeColor(), law == 1 ? r.by_law : r.by_default)
           << "2026/" << r.month << "/" << r.day << (law == 1 ? " by law" : " by default");

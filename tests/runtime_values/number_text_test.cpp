@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 
-#include "calendar/number_text.h"
+#include "platform/runtime_values/number_text.h"
 
 namespace ombrelk {
 namespace {
@@ -96,6 +99,19 @@ TEST(NumberText, TextsReadBackAsTheSameValue) {
   EXPECT_EQ(TextToInt16(ZeroPadded(-1, 4)), -1);
   EXPECT_EQ(ZeroPadded(-9, 2), "-9");
   EXPECT_EQ(DecimalText(-12), "-12");
+}
+
+TEST(RoundToInt16, RoundsHalvesToEvenAndHoldsTheRange) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const struct {
+    double value;
+    std::int16_t rounded;
+  } rows[] = {
+      {0.5, 0},         {1.5, 2},         {-0.5, 0},      {-1.5, -2},         {2.4999, 2},
+      {32767.4, 32767}, {32767.5, 32767}, {32768, 32767}, {-32768.5, -32768}, {1e12, 32767},
+      {-1e12, -32768},  {inf, 32767},     {-inf, -32768}, {std::nan(""), 0},
+  };
+  for (const auto& r : rows) EXPECT_EQ(RoundToInt16(r.value), r.rounded) << r.value;
 }
 
 }  // namespace

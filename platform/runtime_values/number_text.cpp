@@ -1,4 +1,4 @@
-#include "calendar/number_text.h"
+#include "platform/runtime_values/number_text.h"
 
 #include <algorithm>
 #include <array>
@@ -117,6 +117,14 @@ std::string SingleText(float value) {
   }
   if (text == "-0") text = "0";
   return text;
+}
+
+std::int16_t RoundToInt16(double value) {
+  if (std::isnan(value)) return 0;
+  const double rounded = std::nearbyint(value);  // the default rounding mode: halves to even
+  const double lo = std::numeric_limits<std::int16_t>::min();
+  const double hi = std::numeric_limits<std::int16_t>::max();
+  return static_cast<std::int16_t>(std::clamp(rounded, lo, hi));
 }
 
 float SingleAsWritten(float value) {

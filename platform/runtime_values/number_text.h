@@ -37,4 +37,7 @@ std::string SingleText(float value);
 // is written and read back unchanged, run after run.
 float SingleAsWritten(float value);
 
+// Rounds half to even into the 16-bit range, holding values beyond it at its ends.
+std::int16_t RoundToInt16(double value);
+
 }  // namespace ombrelk
