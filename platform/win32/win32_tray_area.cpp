@@ -1,0 +1,69 @@
+#include "platform/win32/win32_tray_area.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/win32/win32_handles.h"
+#include "platform/win32/win32_text.h"
+#include "view/pictures/pictures.h"
+
+namespace ombrelk {
+
+namespace {
+
+std::string TipText(const TrayIconRecord& record) {
+  const auto& tip = record.szTip;
+  const auto* end = static_cast<const char*>(std::memchr(tip.data(), '\0', tip.size()));
+  return {tip.data(), end != nullptr ? static_cast<std::size_t>(end - tip.data()) : tip.size()};
+}
+
+}  // namespace
+
+Win32TrayArea::Win32TrayArea(UiResources& ui)
+    : ui_(ui), taskbar_created_(RegisterWindowMessageW(L"TaskbarCreated")) {}
+
+bool Win32TrayArea::IsTrayAvailable() {
+  return FindWindowW(L"Shell_TrayWnd", nullptr) != nullptr;
+}
+
+bool Win32TrayArea::Notify(DWORD message, const TrayIconRecord& record) {
+  NOTIFYICONDATAW data{};
+  data.cbSize = sizeof(data);
+  data.hWnd = HwndOf(record.hWnd);
+  data.uID = record.uID;
+  data.uFlags = record.uFlags & (NIF_MESSAGE | NIF_ICON | NIF_TIP);
+  data.uCallbackMessage = record.uCallbackMessage;
+  // The record names one of the program's pictures; the shell takes an icon.
+  data.hIcon = ui_.Icon(static_cast<PictureId>(record.hIcon));
+  const std::wstring tip = Wide(TipText(record));
+  const std::size_t n = std::min(tip.size(), std::size(data.szTip) - 1);
+  std::copy_n(tip.begin(), n, data.szTip);
+  return Shell_NotifyIconW(message, &data) != FALSE;
+}
+
+bool Win32TrayArea::Shell_NotifyIcon(int message, const TrayIconRecord& record) {
+  const bool ok = Notify(static_cast<DWORD>(message), record);
+  if (message == kNimAdd) icon_ = record;
+  if (message == kNimDelete) icon_.reset();
+  return ok;
+}
+
+void Win32TrayArea::AddWhenTrayAppears(std::int32_t hwnd, const std::string& tip) {
+  TrayIconRecord record;
+  record.cbSize = kTrayIconRecordSize;
+  record.hWnd = hwnd;
+  record.uID = 1;
+  record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  record.uCallbackMessage = kWmMouseMove;
+  record.hIcon = static_cast<std::int32_t>(PictureId::AppIcon);
+  const std::size_t n = std::min(tip.size(), record.szTip.size() - 1);
+  std::copy_n(tip.begin(), n, record.szTip.begin());
+  icon_ = record;
+  if (IsTrayAvailable()) Notify(NIM_ADD, record);
+}
+
+void Win32TrayArea::TaskbarCreated() {
+  if (icon_) Notify(NIM_ADD, *icon_);
+}
+
+}  // namespace ombrelk
