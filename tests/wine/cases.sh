@@ -1,0 +1,253 @@
+# shellcheck shell=bash
+# The Windows program's end-to-end cases under Wine, one function each;
+# run_case.sh runs one by name. Every case starts from the settings file of
+# the Linux cases: the window's frame at (200, 120) pixels at 96 DPI, Monday
+# first, three holidays of the user's own.
+
+readonly TOP=1800 LEFT=3000 X=200 Y=120
+readonly HOLIDAYS='000001010000050320270506'
+
+start_with() {
+  write_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" "$1" "$2" "$3"
+  start_display
+  start_wm tray
+  start_calendar
+}
+
+wait_for_icon() { wait_for 30 "the tray icon" icon_docked; }
+wait_for_shown() { wait_for 30 "the calendar window on screen" calendar_viewable; }
+wait_for_hidden() { wait_for 10 "the calendar window to go" calendar_hidden; }
+still_running() { holds_for 1 "the calendar keeps running" kill -0 "$prog_pid"; }
+
+# The year-and-month line and the day grid, in client pixels at 96 DPI.
+readonly YM_LINE='179x18+0+2' GRID='179x80+0+40'
+
+# The calendar's window sizes to its client area: 2685 x 2235 twips.
+expect_client_size() {
+  local size
+  size=$(xwininfo -id "$(calendar_window)" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w "x" h}')
+  [[ $size == "$1" ]] || fail "the client area is $size, expected $1"
+}
+
+case_window_and_grid() {
+  start_with 1 0 0 tray
+  wait_for_icon
+  wait_for_shown
+  expect_frame_at "$X" "$Y"
+  expect_client_size 179x149
+  wait_for 10 "the month drawn" strip_painted "$GRID"
+  # 3 May 2027 is today (yellow) and a holiday; Sundays and holidays are dark
+  # red, Saturdays blue.
+  (($(colour_count FFFF00) > 5)) || fail "no yellow day"
+  (($(colour_count C00000) > 20)) || fail "no dark red days"
+  (($(colour_count 0000FF) > 20)) || fail "no blue days"
+  [[ $(tray_icons | wc -l) == 1 ]] || fail "not exactly one tray icon"
+}
+
+case_month_keys() {
+  start_with 1 0 0 tray
+  wait_for_shown
+  xdotool windowactivate --sync "$(calendar_window)"
+  wait_for 10 "the calendar to take the focus" calendar_active
+  wait_for 10 "the year and month drawn" strip_painted "$YM_LINE"
+  local may june
+  may=$(strip_sum "$YM_LINE")
+  xdotool key ctrl+Right
+  wait_for 5 "Ctrl+Right to show the next month" strip_is_not "$YM_LINE" "$may"
+  june=$(strip_sum "$YM_LINE")
+  xdotool key ctrl+b
+  wait_for 5 "Ctrl+B to show the month before" strip_is "$YM_LINE" "$may"
+  xdotool key ctrl+b
+  wait_for 5 "Ctrl+B to show April" strip_is_not "$YM_LINE" "$may"
+  [[ $(strip_sum "$YM_LINE") != "$june" ]] || fail "April looks like June"
+  xdotool key ctrl+Home
+  wait_for 15 "Ctrl+Home to open the home page" grep -q '^https\?://' "$work/opened"
+}
+
+case_weekday_dropdown() {
+  start_with 1 0 0 tray
+  wait_for_shown
+  local grid
+  wait_for 10 "the month drawn" strip_painted "$GRID"
+  grid=$(strip_sum "$GRID")
+  click_at 30 125 1
+  wait_for 10 "the drop-down list" popup_list
+  xdotool key Down Return
+  wait_for 10 "the list to close" not popup_list
+  wait_for 5 "the month redrawn from Tuesday" strip_is_not "$GRID" "$grid"
+  wmctrl -i -c "$(calendar_window)"
+  expect_exit "$prog_pid" "the close button to end the calendar"
+  expect_settings "$TOP" "$LEFT" Tuesday "$HOLIDAYS" 1 0 0
+}
+
+# The combo box's list: a window of the program the window manager does not
+# frame, over the calendar.
+popup_list() {
+  local w y o
+  for w in $(xdotool search --all --onlyvisible --classname '^ombrelk.exe$' 2>/dev/null); do
+    read -r _ y _ _ o < <(window_box "$w")
+    [[ $o == yes ]] && ((y > Y)) && return 0
+  done
+  return 1
+}
+
+case_options_menu() {
+  start_with 1 0 0 tray
+  wait_for_icon
+  wait_for_shown
+  click_at 90 70 1
+  holds_for 1 "a left click on the grid opens nothing" not popup_menu
+  settings_menu 1  # 起動時にウィンドウを表示: off
+  settings_menu 2  # 常に手前に表示: on
+  wait_for 10 "the window to enter the topmost band" above
+  expect_frame_at "$X" "$Y"
+  settings_menu 2
+  wait_for 10 "the window to leave the topmost band" not above
+  expect_frame_at "$X" "$Y"
+  settings_menu 2
+  wait_for 10 "the window to enter the topmost band again" above
+  tray_menu 2
+  expect_exit "$prog_pid" "the exit entry to end the calendar"
+  expect_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 0 1 0
+}
+
+case_tray_double_click() {
+  start_with 1 0 0 tray
+  wait_for_icon
+  wait_for_shown
+  click_on "$(tray_icon)" 1
+  holds_for 1 "a single click leaves the window on screen" calendar_viewable
+  double_click_icon
+  wait_for_hidden
+  still_running
+  double_click_icon
+  wait_for_shown
+  wait_for 10 "the calendar to take the focus" calendar_active
+  expect_frame_at "$X" "$Y"
+}
+
+case_tray_menu_show() {
+  start_with 0 0 0 tray
+  wait_for_icon
+  holds_for 2 "the window starts in the tray" calendar_hidden
+  tray_menu 1
+  wait_for_shown
+  expect_frame_at "$X" "$Y"
+}
+
+case_minimise_to_tray() {
+  start_with 1 0 0 tray
+  wait_for_icon
+  wait_for_shown
+  xdotool windowminimize "$(calendar_window)"
+  wait_for_hidden
+  still_running
+  double_click_icon
+  wait_for_shown
+  expect_frame_at "$X" "$Y"
+  tray_menu 2
+  expect_exit "$prog_pid" "the exit entry to end the calendar"
+  expect_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 1 0 0
+}
+
+case_version_dialog() {
+  start_with 0 0 0 tray
+  wait_for_icon
+  holds_for 1 "the window starts in the tray" calendar_hidden
+  tray_menu 3
+  wait_for 10 "the version dialog" dialog_window
+  calendar_viewable || fail "the calendar is not shown under the dialog"
+  local dialog
+  dialog=$(dialog_window)
+  xdotool windowactivate --sync "$dialog"
+  xdotool key Return
+  wait_for 10 "the dialog to close" not dialog_window
+  wait_for_hidden
+  still_running
+}
+
+case_exit_entry_in_tray() {
+  start_with 1 0 0 tray
+  wait_for_icon
+  wait_for_shown
+  double_click_icon
+  wait_for_hidden
+  tray_menu 2
+  expect_exit "$prog_pid" "the exit entry to end the calendar"
+  expect_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 1 0 1
+}
+
+case_close_button() {
+  start_with 1 0 0 tray
+  wait_for_icon
+  wait_for_shown
+  xdotool windowmove "$(calendar_window)" 330 260
+  wait_for 10 "the window to move" not frame_at "$X" "$Y"
+  local x y
+  read -r x y < <(frame_position "$(calendar_window)")
+  wmctrl -i -c "$(calendar_window)"
+  expect_exit "$prog_pid" "the close button to end the calendar"
+  wait_for 10 "the tray icon to go" not icon_docked
+  expect_settings $((y * 15)) $((x * 15)) Monday "$HOLIDAYS" 1 0 0
+}
+
+case_missing_settings() {
+  start_display
+  start_wm tray
+  start_calendar
+  wait_for_icon
+  wait_for_shown
+  tray_menu 2
+  expect_exit "$prog_pid" "the exit entry to end the calendar"
+  # The fifteen fixed holidays of the defaults, New Year's Day first.
+  tr -d '\r' <"$(settings_file)" | grep -q '^HOLIDAY  :00000101[0-9]\{112\}$' || fail "no default holidays"
+  [[ $(grep -c $'\r$' "$(settings_file)") == 7 ]] || fail "not seven CRLF lines"
+}
+
+case_damaged_settings() {
+  printf 'FORMTOP  :abc\r\n\x01\x02garbage' >"$work/calendar/Ombrelk.ini"
+  start_display
+  start_wm tray
+  start_calendar
+  wait_for_icon
+  wait_for_shown
+  tray_menu 2
+  expect_exit "$prog_pid" "the exit entry to end the calendar"
+  [[ $(grep -c $'\r$' "$(settings_file)") == 7 ]] || fail "not seven CRLF lines"
+  ! grep -q garbage "$(settings_file)" || fail "the damaged file was kept"
+}
+
+case_taskbar_created() {
+  start_with 1 0 0 tray
+  wait_for_icon
+  wait_for_shown
+  run_wine "$TRAY_TOOL" remove
+  wait_for 10 "the icon to leave the tray" not icon_docked
+  run_wine "$TRAY_TOOL" broadcast
+  wait_for 15 "the icon to come back" icon_docked
+  double_click_icon
+  wait_for_hidden
+  double_click_icon
+  wait_for_shown
+}
+
+case_high_dpi() {
+  reg_add 'HKCU\Control Panel\Desktop' LogPixels REG_DWORD 192
+  write_settings 900 1500 Monday "$HOLIDAYS" 1 0 0
+  start_display
+  start_wm tray
+  start_calendar
+  wait_for_icon
+  wait_for_shown
+  # Twice the pixels for the same twips: the client area and the frame's place.
+  expect_client_size 358x298
+  expect_frame_at 200 120
+  double_click_icon
+  wait_for_hidden
+  double_click_icon
+  wait_for_shown
+  expect_frame_at 200 120
+  tray_menu 2
+  expect_exit "$prog_pid" "the exit entry to end the calendar"
+  expect_settings 900 1500 Monday "$HOLIDAYS" 1 0 0
+}
