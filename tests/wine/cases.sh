@@ -181,14 +181,16 @@ case_close_button() {
   start_with 1 0 0 tray
   wait_for_icon
   wait_for_shown
+  # How far the window manager's frame lies from the Windows frame Wine placed.
+  local x0 y0 x y
+  read -r x0 y0 < <(frame_position "$(calendar_window)")
   xdotool windowmove "$(calendar_window)" 330 260
-  wait_for 10 "the window to move" not frame_at "$X" "$Y"
-  local x y
+  wait_for 10 "the window to move" not frame_near "$X" "$Y"
   read -r x y < <(frame_position "$(calendar_window)")
   wmctrl -i -c "$(calendar_window)"
   expect_exit "$prog_pid" "the close button to end the calendar"
   wait_for 10 "the tray icon to go" not icon_docked
-  expect_settings $((y * 15)) $((x * 15)) Monday "$HOLIDAYS" 1 0 0
+  expect_settings $(((y + Y - y0) * 15)) $(((x + X - x0) * 15)) Monday "$HOLIDAYS" 1 0 0
 }
 
 case_missing_settings() {

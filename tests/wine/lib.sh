@@ -142,3 +142,24 @@ expect_frame_at() {
   frame_near "$1" "$2" ||
     fail "the window's frame is at $(frame_position "$(calendar_window)"), expected about $1 $2"
 }
+
+# The pop-up menu's window, once open.
+menu_window() {
+  local w y wd ht o
+  for w in $(xdotool search --all --onlyvisible --classname '^ombrelk.exe$' 2>/dev/null); do
+    read -r _ y wd ht o < <(window_box "$w")
+    [[ $o == yes ]] && ((y < SCREEN_H - TRAY_H && ht > 30)) && printf '%s\n' "$w" && return 0
+  done
+  return 1
+}
+
+# Picks the entry that many Down presses away. The keys go to the menu's
+# own window: opened over a calendar that is hidden in the tray, the menu
+# has no window of the program's with the X input focus to receive them.
+pick_entry() {
+  local i
+  xdotool windowfocus "$(menu_window)"
+  for ((i = 0; i < $1; i++)); do xdotool key Down; done
+  xdotool key Return
+  wait_for 10 "the menu to close" not popup_menu
+}
