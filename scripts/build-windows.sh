@@ -22,7 +22,7 @@ for target in "${targets[@]}"; do
       ;;
   esac
   cmake -S . -B "build-$target" -DCMAKE_TOOLCHAIN_FILE="cmake/toolchains/mingw-w64-$arch.cmake" \
-    -DCMAKE_BUILD_TYPE=MinSizeRel -DBUILD_TESTING=OFF -DOMBRELK_BUILD_QT=OFF \
+    -DCMAKE_BUILD_TYPE=MinSizeRel -DBUILD_TESTING=ON -DOMBRELK_BUILD_QT=OFF \
     -DOMBRELK_BUILD_BENCH=OFF -DCMAKE_CXX_FLAGS="-ffunction-sections -fdata-sections" >/dev/null
   cmake --build "build-$target" -j"$(nproc)" --target ombrelk
   "$arch-w64-mingw32-strip" -o "build-$target/ombrelk.exe" "build-$target/platform/win32/ombrelk.exe"

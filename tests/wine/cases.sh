@@ -14,8 +14,8 @@ start_with() {
   start_calendar
 }
 
-wait_for_icon() { wait_for 30 "the tray icon" icon_docked; }
-wait_for_shown() { wait_for 30 "the calendar window on screen" calendar_viewable; }
+wait_for_icon() { wait_for 90 "the tray icon" icon_docked; }
+wait_for_shown() { wait_for 90 "the calendar window on screen" calendar_viewable; }
 wait_for_hidden() { wait_for 10 "the calendar window to go" calendar_hidden; }
 still_running() { holds_for 1 "the calendar keeps running" kill -0 "$prog_pid"; }
 
@@ -226,7 +226,7 @@ case_taskbar_created() {
   run_wine "$TRAY_TOOL" remove
   wait_for 10 "the icon to leave the tray" not icon_docked
   run_wine "$TRAY_TOOL" broadcast
-  wait_for 15 "the icon to come back" icon_docked
+  wait_for 30 "the icon to come back" icon_docked
   double_click_icon
   wait_for_hidden
   double_click_icon

@@ -153,12 +153,13 @@ menu_window() {
   return 1
 }
 
-# Picks the entry that many Down presses away. The keys go to the menu's
-# own window: opened over a calendar that is hidden in the tray, the menu
-# has no window of the program's with the X input focus to receive them.
+# Picks the entry that many Down presses away. Opened over a calendar that
+# is hidden in the tray, the menu has no window of the program's with the X
+# input focus to receive the keys, so they go to the menu's own window (over
+# a calendar on screen that would close the menu, as a click elsewhere does).
 pick_entry() {
   local i
-  xdotool windowfocus "$(menu_window)"
+  if calendar_hidden; then xdotool windowfocus "$(menu_window)"; fi
   for ((i = 0; i < $1; i++)); do xdotool key Down; done
   xdotool key Return
   wait_for 10 "the menu to close" not popup_menu
