@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/form_order.h"
+#include "platform/key_codes.h"
 #include "platform/win32/control_widget_factory.h"
 #include "platform/win32/win32_handles.h"
 #include "platform/win32/win32_text.h"
-#include "platform/key_codes.h"
 
 namespace ombrelk {
 
@@ -58,7 +59,7 @@ std::int16_t ButtonOf(UINT message) {
     case WM_RBUTTONDBLCLK:
       return kRightButton;
     default:
-      return 4;  // the middle button
+      return kMiddleButton;
   }
 }
 
@@ -66,7 +67,7 @@ std::int16_t ButtonOf(UINT message) {
 std::int16_t ButtonsHeld(WPARAM wparam) {
   return static_cast<std::int16_t>(((wparam & MK_LBUTTON) != 0 ? kLeftButton : 0) |
                                    ((wparam & MK_RBUTTON) != 0 ? kRightButton : 0) |
-                                   ((wparam & MK_MBUTTON) != 0 ? 4 : 0));
+                                   ((wparam & MK_MBUTTON) != 0 ? kMiddleButton : 0));
 }
 
 POINT PointOf(LPARAM lparam) {
@@ -114,27 +115,38 @@ FormPeer* FormPeer::Of(HWND window) {
 }
 
 void FormPeer::RealiseControls() {
-  std::vector<std::pair<int, HWND>> focusable;
   for (Control* control : form_.controls) {
     std::unique_ptr<ChildPeer> peer = MakeControlPeer(*control, *this);
-    if (HWND w = peer ? peer->Window() : nullptr) {
-      // Each window goes below the ones before it: the first listed lies on top.
-      SetWindowPos(w, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-      if (control->TabIndex() >= 0) focusable.emplace_back(control->TabIndex(), w);
-    }
-    peers_.push_back(std::move(peer));
+    if (peer) peers_[control] = std::move(peer);
   }
-  std::stable_sort(focusable.begin(), focusable.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (const auto& [index, w] : focusable) tab_order_.push_back(w);
+  // Raising each window above the ones placed before leaves the form's first
+  // control on top; the lightweight ones are painted in the same order.
+  for (Control* control : StackingBottomUp(form_)) {
+    if (HWND w = WindowOf(*control)) {
+      SetWindowPos(w, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+  }
+  for (Control* control : TabOrder(form_)) {
+    if (HWND w = WindowOf(*control)) tab_order_.push_back(w);
+  }
   if (!tab_order_.empty()) saved_focus_ = tab_order_.front();
   AddToolTips();
 }
 
+ChildPeer* FormPeer::PeerOf(const Control& control) const {
+  const auto it = peers_.find(&control);
+  return it == peers_.end() ? nullptr : it->second.get();
+}
+
+HWND FormPeer::WindowOf(const Control& control) const {
+  const ChildPeer* peer = PeerOf(control);
+  return peer != nullptr ? peer->Window() : nullptr;
+}
+
 void FormPeer::AddToolTips() {
-  for (std::size_t i = 0; i < peers_.size(); ++i) {
-    const std::string& tip = form_.controls[i]->ToolTipText();
-    HWND w = peers_[i] ? peers_[i]->Window() : nullptr;
+  for (Control* control : form_.controls) {
+    const std::string& tip = control->ToolTipText();
+    HWND w = WindowOf(*control);
     if (w == nullptr || tip.empty()) continue;
     if (tool_tips_ == nullptr) {
       tool_tips_ =
@@ -227,9 +239,8 @@ void FormPeer::ApplyFocus() {
     if (IsWindowVisible(window_)) SetForegroundWindow(window_);
     return;
   }
-  for (std::size_t i = 0; i < peers_.size(); ++i) {
-    if (form_.controls[i] != control || !peers_[i] || peers_[i]->Window() == nullptr) continue;
-    saved_focus_ = peers_[i]->Window();
+  if (HWND w = WindowOf(*control)) {
+    saved_focus_ = w;
     if (GetActiveWindow() == window_) SetFocus(saved_focus_);
   }
 }
@@ -265,15 +276,16 @@ void FormPeer::InvalidateAll() {
 }
 
 ChildPeer* FormPeer::PeerOfWindow(HWND child) const {
-  for (const auto& peer : peers_) {
-    if (peer && peer->Window() == child) return peer.get();
+  for (const auto& [control, peer] : peers_) {
+    if (peer->Window() == child) return peer.get();
   }
   return nullptr;
 }
 
 Label* FormPeer::LabelAt(POINT pt) const {
-  for (const auto& peer : peers_) {
-    if (Label* label = peer ? peer->LabelAt(pt) : nullptr) return label;
+  for (const Control* control : form_.controls) {  // from the top down
+    ChildPeer* peer = PeerOf(*control);
+    if (Label* label = peer != nullptr ? peer->LabelAt(pt) : nullptr) return label;
   }
   return nullptr;
 }
@@ -288,8 +300,8 @@ void FormPeer::Paint() {
   HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
   HGDIOBJ old = SelectObject(buffer, bitmap);
   FillRect(buffer, &client, GetSysColorBrush(COLOR_BTNFACE));
-  for (std::size_t i = peers_.size(); i-- > 0;) {
-    if (peers_[i]) peers_[i]->Paint(buffer);
+  for (const Control* control : StackingBottomUp(form_)) {
+    if (ChildPeer* peer = PeerOf(*control)) peer->Paint(buffer);
   }
   BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
          ps.rcPaint.bottom - ps.rcPaint.top, buffer, ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);

@@ -3,6 +3,7 @@
 #include "platform/win32/win32_api.h"
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -68,6 +69,8 @@ class FormPeer : public ControlPeer {
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
 
+  ChildPeer* PeerOf(const Control& control) const;
+  HWND WindowOf(const Control& control) const;
   ChildPeer* PeerOfWindow(HWND child) const;
   Label* LabelAt(POINT pt) const;
   void Paint();
@@ -89,8 +92,8 @@ class FormPeer : public ControlPeer {
   UiResources& ui_;
   HWND window_ = nullptr;
   HWND tool_tips_ = nullptr;
-  // One per control of the form, in the form's stacking order (top first).
-  std::vector<std::unique_ptr<ChildPeer>> peers_;
+  // The peer of each control that has one.
+  std::map<const Control*, std::unique_ptr<ChildPeer>> peers_;
   // Windowed controls that take the focus, in tab order.
   std::vector<HWND> tab_order_;
   HWND saved_focus_ = nullptr;

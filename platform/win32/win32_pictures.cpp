@@ -3,12 +3,10 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/win32/xpm_scratch.h"
-
 namespace ombrelk {
 
 HICON MakePictureIcon(PictureId id, bool is_icon) {
-  const DecodedPicture picture = DecodeScratch(id);
+  const ArgbImage picture = PictureImage(id);
   if (picture.width <= 0 || picture.height <= 0) return nullptr;
   BITMAPV5HEADER header{};
   header.bV5Size = sizeof(header);
@@ -28,13 +26,13 @@ HICON MakePictureIcon(PictureId id, bool is_icon) {
   ReleaseDC(nullptr, screen);
   if (colour == nullptr) return nullptr;
   // ARGB in a 32-bit word is the DIB's own byte order (blue first) on Windows.
-  std::memcpy(bits, picture.argb.data(), picture.argb.size() * sizeof(std::uint32_t));
+  std::memcpy(bits, picture.pixels.data(), picture.pixels.size() * sizeof(std::uint32_t));
   // The mask marks the transparent pixels, for displays that ignore alpha.
   const int stride = ((picture.width + 15) / 16) * 2;
   std::vector<unsigned char> mask_bits(static_cast<std::size_t>(stride * picture.height), 0);
   for (int y = 0; y < picture.height; ++y) {
     for (int x = 0; x < picture.width; ++x) {
-      if ((picture.argb[static_cast<std::size_t>(y * picture.width + x)] >> 24) == 0) {
+      if ((picture.At(x, y) >> 24) == 0) {
         mask_bits[static_cast<std::size_t>(y * stride + x / 8)] |=
             static_cast<unsigned char>(0x80 >> (x % 8));
       }
@@ -43,8 +41,10 @@ HICON MakePictureIcon(PictureId id, bool is_icon) {
   HBITMAP mask = CreateBitmap(picture.width, picture.height, 1, 1, mask_bits.data());
   ICONINFO info{};
   info.fIcon = is_icon ? TRUE : FALSE;
-  info.xHotspot = static_cast<DWORD>(picture.hot_x);
-  info.yHotspot = static_cast<DWORD>(picture.hot_y);
+  if (picture.hot_spot) {
+    info.xHotspot = static_cast<DWORD>(picture.hot_spot->x);
+    info.yHotspot = static_cast<DWORD>(picture.hot_spot->y);
+  }
   info.hbmMask = mask;
   info.hbmColor = colour;
   HICON icon = CreateIconIndirect(&info);

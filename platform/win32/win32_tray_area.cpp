@@ -1,23 +1,12 @@
 #include "platform/win32/win32_tray_area.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "platform/win32/win32_handles.h"
 #include "platform/win32/win32_text.h"
 #include "view/pictures/pictures.h"
 
 namespace ombrelk {
-
-namespace {
-
-std::string TipText(const TrayIconRecord& record) {
-  const auto& tip = record.szTip;
-  const auto* end = static_cast<const char*>(std::memchr(tip.data(), '\0', tip.size()));
-  return {tip.data(), end != nullptr ? static_cast<std::size_t>(end - tip.data()) : tip.size()};
-}
-
-}  // namespace
 
 Win32TrayArea::Win32TrayArea(UiResources& ui)
     : ui_(ui), taskbar_created_(RegisterWindowMessageW(L"TaskbarCreated")) {}
@@ -35,7 +24,7 @@ bool Win32TrayArea::Notify(DWORD message, const TrayIconRecord& record) {
   data.uCallbackMessage = record.uCallbackMessage;
   // The record names one of the program's pictures; the shell takes an icon.
   data.hIcon = ui_.Icon(static_cast<PictureId>(record.hIcon));
-  const std::wstring tip = Wide(TipText(record));
+  const std::wstring tip = Wide(TrayTipText(record));
   const std::size_t n = std::min(tip.size(), std::size(data.szTip) - 1);
   std::copy_n(tip.begin(), n, data.szTip);
   return Shell_NotifyIconW(message, &data) != FALSE;
@@ -49,17 +38,8 @@ bool Win32TrayArea::Shell_NotifyIcon(int message, const TrayIconRecord& record) 
 }
 
 void Win32TrayArea::AddWhenTrayAppears(std::int32_t hwnd, const std::string& tip) {
-  TrayIconRecord record;
-  record.cbSize = kTrayIconRecordSize;
-  record.hWnd = hwnd;
-  record.uID = 1;
-  record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-  record.uCallbackMessage = kWmMouseMove;
-  record.hIcon = static_cast<std::int32_t>(PictureId::AppIcon);
-  const std::size_t n = std::min(tip.size(), record.szTip.size() - 1);
-  std::copy_n(tip.begin(), n, record.szTip.begin());
-  icon_ = record;
-  if (IsTrayAvailable()) Notify(NIM_ADD, record);
+  icon_ = MakeTrayIconRecord(hwnd, static_cast<std::int32_t>(PictureId::AppIcon), tip);
+  if (IsTrayAvailable()) Notify(NIM_ADD, *icon_);
 }
 
 void Win32TrayArea::TaskbarCreated() {

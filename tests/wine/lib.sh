@@ -153,14 +153,46 @@ menu_window() {
   return 1
 }
 
-# Picks the entry that many Down presses away. Opened over a calendar that
-# is hidden in the tray, the menu has no window of the program's with the X
-# input focus to receive the keys, so they go to the menu's own window (over
-# a calendar on screen that would close the menu, as a click elsewhere does).
+# The rows of the menu being opened, in heights of an entry (a separator is
+# about half one); entries are counted from 1, separators left out.
+menu_rows=(1 1)
+
+# Picks an entry with a click on it, as a user does. Keys would need the X
+# input focus, which Wine leaves with whichever window had it (the tray's, or
+# none over a calendar hidden in the tray) when a menu opens.
 pick_entry() {
-  local i
-  if calendar_hidden; then xdotool windowfocus "$(menu_window)"; fi
-  for ((i = 0; i < $1; i++)); do xdotool key Down; done
-  xdotool key Return
+  local w x y wd ht
+  w=$(menu_window)
+  read -r x y wd ht _ < <(window_box "$w")
+  local total=0 row
+  for row in "${menu_rows[@]}"; do total=$(awk -v a="$total" -v b="$row" 'BEGIN {print a + b}'); done
+  local before=0 entry=0 centre=''
+  for row in "${menu_rows[@]}"; do
+    if [[ $row == 1 ]] && ((++entry == $1)); then
+      centre=$(awk -v t="$y" -v h="$ht" -v s="$total" -v b="$before" \
+        'BEGIN {printf "%d", t + 3 + (b + 0.5) * (h - 6) / s}')
+      break
+    fi
+    before=$(awk -v a="$before" -v b="$row" 'BEGIN {print a + b}')
+  done
+  [[ -n $centre ]] || fail "the menu has no entry $1"
+  move_pointer $((x + wd / 2)) "$centre"
+  xdotool click 1
   wait_for 10 "the menu to close" not popup_menu
+}
+
+# The tray menu: show, exit, a separator, version information.
+tray_menu() {
+  menu_rows=(1 1 0.5 1)
+  click_on "$(tray_icon)" 3
+  wait_for 10 "the tray menu" popup_menu
+  pick_entry "$1"
+}
+
+# The settings menu: show at start-up, always on top.
+settings_menu() {
+  menu_rows=(1 1)
+  click_at 90 70 3
+  wait_for 10 "the settings menu" popup_menu
+  pick_entry "$1"
 }
