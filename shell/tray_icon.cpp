@@ -15,14 +15,20 @@ namespace ombrelk {
 
 namespace {
 
-// The mouse message that a tray notification carries in its x position: x
-// and the twips per pixel rounded to whole numbers, then divided. Nothing for
-// a position no notification can have (beyond 32 bits, or no pixel size).
+// The mouse message that a tray notification carries in its x position. At
+// a whole number of twips per pixel, x and the twips per pixel are rounded to
+// whole numbers, then divided, as the calendar always did; at a fractional
+// one (7.5 at 192 DPI, 9.6 at 150 %) that division would miss the message
+// (515 would read 482), so the pixel is recovered exactly. Nothing for a
+// position no notification can have (beyond 32 bits, or no pixel size).
 std::optional<std::int32_t> NotificationCode(float x_twips, float twips_per_pixel) {
   constexpr double kLimit = std::numeric_limits<std::int32_t>::max();
   const double x = std::nearbyint(x_twips);
   const double per_pixel = std::nearbyint(twips_per_pixel);
   if (!(std::fabs(x) <= kLimit) || !(per_pixel >= 1 && per_pixel <= kLimit)) return std::nullopt;
+  if (per_pixel != twips_per_pixel) {
+    return static_cast<std::int32_t>(std::nearbyint(x_twips / twips_per_pixel));
+  }
   return static_cast<std::int32_t>(x) / static_cast<std::int32_t>(per_pixel);
 }
 
@@ -111,8 +117,10 @@ void FrmMain::Form_Resize() {
 
 void FrmMain::mnuDisp_Click() {
   SetVisible(true);
-  app_.sys.windows.SetWindowPos(hWnd(), kHwndTop, TwipsToPixels(Left()), TwipsToPixels(Top()),
-                                TwipsToPixels(Width()), TwipsToPixels(Height()),
+  const float per_pixel = app_.sys.windows.TwipsPerPixelX();
+  app_.sys.windows.SetWindowPos(hWnd(), kHwndTop, TwipsToPixels(Left(), per_pixel),
+                                TwipsToPixels(Top(), per_pixel), TwipsToPixels(Width(), per_pixel),
+                                TwipsToPixels(Height(), per_pixel),
                                 kSwpShowWindow | kSwpNoActivate);
 }
 

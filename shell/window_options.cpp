@@ -9,13 +9,12 @@
 
 namespace ombrelk {
 
-std::int32_t TwipsToPixels(float twips) {
-  constexpr double kTwipsPerPixel = 15.0;
+std::int32_t TwipsToPixels(float twips, float twips_per_pixel) {
   // A position read from the settings may lie beyond any screen; it is held at
   // the ends of the 32-bit range rather than overflowing.
   constexpr double kLo = std::numeric_limits<std::int32_t>::min();
   constexpr double kHi = std::numeric_limits<std::int32_t>::max();
-  const double pixels = std::nearbyint(twips / kTwipsPerPixel);
+  const double pixels = std::nearbyint(static_cast<double>(twips) / twips_per_pixel);
   if (std::isnan(pixels)) return 0;
   return static_cast<std::int32_t>(std::clamp(pixels, kLo, kHi));
 }
@@ -36,9 +35,11 @@ void ApplyTopMost(Program& app) {
   // At start-up only a window that is to be shown is touched; without a tray
   // the window is always shown, so there the option always takes effect.
   if (!app.Loading || app.ModeShow == 1 || !app.has_tray) {
-    app.sys.windows.SetWindowPos(frm.hWnd(), insert_after, TwipsToPixels(frm.Left()),
-                                 TwipsToPixels(frm.Top()), TwipsToPixels(frm.Width()),
-                                 TwipsToPixels(frm.Height()), kSwpShowWindow | kSwpNoActivate);
+    const float per_pixel = app.sys.windows.TwipsPerPixelX();
+    app.sys.windows.SetWindowPos(
+        frm.hWnd(), insert_after, TwipsToPixels(frm.Left(), per_pixel),
+        TwipsToPixels(frm.Top(), per_pixel), TwipsToPixels(frm.Width(), per_pixel),
+        TwipsToPixels(frm.Height(), per_pixel), kSwpShowWindow | kSwpNoActivate);
     frm.SetVisible(true);  // the call showed the window
   }
   frm.mnuFormTop.SetChecked(check);

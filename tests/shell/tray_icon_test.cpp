@@ -87,6 +87,9 @@ TEST(TrayCallback, ActsOnlyOnADoubleClickOrARightPress) {
       {"7724 twips: 514", true, 7724, 15, true, {}},
       {"at 12 twips a pixel", true, 515 * 12, 12, false, {}},
       {"15-twip code at 12 twips a pixel", true, 515 * 15, 12, true, {}},
+      {"double-click at 7.5 twips a pixel (192 DPI)", true, 515 * 7.5F, 7.5F, false, {}},
+      {"right press at 9.6 twips a pixel (150 DPI)", false, 516 * 9.6F, 9.6F, false, right_press},
+      {"left button up at 7.5 twips a pixel", true, 514 * 7.5F, 7.5F, true, {}},
       {"far off", true, 3e38F, 15, true, {}},
   };
   for (const auto& r : rows) {

@@ -157,6 +157,10 @@ TEST(TwipsToPixels, RoundsHalvesToEvenAndStaysInRange) {
       {-3e38F, kMin}, {std::numeric_limits<float>::infinity(), kMax},
   };
   for (const auto& r : rows) EXPECT_EQ(TwipsToPixels(r.twips), r.pixels) << r.twips;
+  // At the screen's resolution: 192 DPI, 125 %.
+  EXPECT_EQ(TwipsToPixels(1800, 7.5F), 240);
+  EXPECT_EQ(TwipsToPixels(2775, 7.5F), 370);
+  EXPECT_EQ(TwipsToPixels(2775, 12), 231);
 }
 
 }  // namespace
