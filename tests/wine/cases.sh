@@ -241,15 +241,21 @@ case_high_dpi() {
   start_calendar
   wait_for_icon
   wait_for_shown
-  # Twice the pixels for the same twips: the client area and the frame's place.
+  # Twice the pixels for the same twips: the client area, and the frame's
+  # left edge at 1500 twips (the window manager's title bar is lower than
+  # Windows' at this resolution, so the top is checked in the saved file).
   expect_client_size 358x298
-  expect_frame_at 200 120
+  local x y
+  read -r x y < <(frame_position "$(calendar_window)")
+  ((x >= 197 && x <= 203)) || fail "the window's frame is at x $x, expected about 200"
   double_click_icon
   wait_for_hidden
   double_click_icon
   wait_for_shown
-  expect_frame_at 200 120
-  tray_menu 2
-  expect_exit "$prog_pid" "the exit entry to end the calendar"
+  [[ $(frame_position "$(calendar_window)") == "$x $y" ]] || fail "the window moved"
+  # Wine (8.0) opens the tray menu below the pointer at this resolution, off
+  # the screen's bottom edge: the close button ends the calendar here.
+  wmctrl -i -c "$(calendar_window)"
+  expect_exit "$prog_pid" "the close button to end the calendar"
   expect_settings 900 1500 Monday "$HOLIDAYS" 1 0 0
 }

@@ -80,9 +80,12 @@ e2e_finish_quietly() {
 #   run_wine PROGRAM ARGS...
 run_wine() { wine "$@" >>"$OUT/program.log" 2>&1; }
 
-# Writes a value into the prefix's registry: reg_add KEY NAME TYPE DATA
+# Writes a value into the prefix's registry before the case's display
+# exists: reg_add KEY NAME TYPE DATA. Wine's own processes, started without a
+# display, are waited for, so that the calendar's start finds none of them.
 reg_add() {
   wine reg add "$1" /v "$2" /t "$3" /d "$4" /f >>"$OUT/program.log" 2>&1
+  wineserver -w
 }
 
 # Wine's shell (explorer.exe) docks each tray icon as a small window of its
