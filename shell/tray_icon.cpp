@@ -83,9 +83,11 @@ void FrmMain::Tray_Vanished() {
   // Nothing would bring a hidden window back: it returns at its place, in
   // the always-on-top band when the option is checked, without the focus.
   SetVisible(true);
-  app_.sys.windows.SetWindowPos(hWnd(), app_.ModeTop == 1 ? kHwndTopMost : kHwndTop,
-                                TwipsToPixels(Left()), TwipsToPixels(Top()), TwipsToPixels(Width()),
-                                TwipsToPixels(Height()), kSwpShowWindow | kSwpNoActivate);
+  const float per_pixel = app_.sys.windows.TwipsPerPixelX();
+  app_.sys.windows.SetWindowPos(
+      hWnd(), app_.ModeTop == 1 ? kHwndTopMost : kHwndTop, TwipsToPixels(Left(), per_pixel),
+      TwipsToPixels(Top(), per_pixel), TwipsToPixels(Width(), per_pixel),
+      TwipsToPixels(Height(), per_pixel), kSwpShowWindow | kSwpNoActivate);
 }
 
 void FrmMain::Form_MouseMove(std::int16_t /*Button*/, std::int16_t /*Shift*/, float X,

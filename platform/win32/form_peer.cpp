@@ -143,11 +143,31 @@ HWND FormPeer::WindowOf(const Control& control) const {
   return peer != nullptr ? peer->Window() : nullptr;
 }
 
+TOOLINFOW FormPeer::ToolOf(const Control& control) const {
+  TOOLINFOW info{};
+  info.cbSize = sizeof(info);
+  info.hwnd = window_;
+  info.uFlags = TTF_SUBCLASS;
+  if (HWND w = WindowOf(control)) {
+    // A windowed control's tip follows its window.
+    info.uFlags |= TTF_IDISHWND;
+    info.uId = reinterpret_cast<UINT_PTR>(w);
+  } else {
+    // A label's, its rectangle of the form's client area.
+    info.uId = reinterpret_cast<UINT_PTR>(&control);
+    info.rect = ui_.units().PixelRect(control.Bounds());
+  }
+  return info;
+}
+
 void FormPeer::AddToolTips() {
   for (Control* control : form_.controls) {
-    const std::string& tip = control->ToolTipText();
-    HWND w = WindowOf(*control);
-    if (w == nullptr || tip.empty()) continue;
+    // A label that follows the pointer may have a tip later, as it moves.
+    const auto* label =
+        control->Kind() == ControlKind::Label ? static_cast<const Label*>(control) : nullptr;
+    const bool tip_may_come = label != nullptr && label->MouseMove;
+    if (control->ToolTipText().empty() && !tip_may_come) continue;
+    if (WindowOf(*control) == nullptr && label == nullptr) continue;
     if (tool_tips_ == nullptr) {
       tool_tips_ =
           CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
@@ -155,15 +175,21 @@ void FormPeer::AddToolTips() {
                           CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, ui_.instance(), nullptr);
       SendMessageW(tool_tips_, WM_SETFONT, reinterpret_cast<WPARAM>(ui_.FontOf(Font{})), FALSE);
     }
-    std::wstring text = Wide(tip);
-    TOOLINFOW info{};
-    info.cbSize = sizeof(info);
-    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    info.hwnd = window_;
-    info.uId = reinterpret_cast<UINT_PTR>(w);
+    std::wstring text = Wide(control->ToolTipText());
+    TOOLINFOW info = ToolOf(*control);
     info.lpszText = text.data();
     SendMessageW(tool_tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
   }
+}
+
+void FormPeer::ToolTipChanged(const Control& control) {
+  if (tool_tips_ == nullptr) return;
+  std::wstring text = Wide(control.ToolTipText());
+  TOOLINFOW info = ToolOf(control);
+  info.lpszText = text.data();
+  SendMessageW(tool_tips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
+  // A tip that changes under the pointer shows at once; an empty one goes.
+  SendMessageW(tool_tips_, text.empty() ? TTM_POP : TTM_POPUP, 0, 0);
 }
 
 void FormPeer::PropertyChanged(Property what) {
@@ -329,6 +355,24 @@ void FormPeer::MousePress(UINT message, WPARAM wparam, LPARAM lparam) {
   }
 }
 
+void FormPeer::MouseMove(WPARAM wparam, LPARAM lparam) {
+  const POINT pt = PointOf(lparam);
+  const ScreenUnits& u = ui_.units();
+  const float x = u.Twips(pt.x);
+  const float y = u.Twips(pt.y);
+  // Over a label the move is the label's; elsewhere the form's. The shell
+  // reports mouse activity on the tray icon this way too, its message in the
+  // place of x, far beyond the client area's width.
+  RECT client{};
+  GetClientRect(window_, &client);
+  Label* label = PtInRect(&client, pt) ? LabelAt(pt) : nullptr;
+  if (label != nullptr && label->MouseMove) {
+    label->MouseMove(ButtonsHeld(wparam), ShiftState(), x - label->Left(), y - label->Top());
+  } else if (label == nullptr && form_.MouseMove) {
+    form_.MouseMove(ButtonsHeld(wparam), ShiftState(), x, y);
+  }
+}
+
 void FormPeer::MouseRelease(LPARAM lparam) {
   Label* pressed = std::exchange(pressed_, nullptr);
   if (GetCapture() == window_) ReleaseCapture();
@@ -430,13 +474,7 @@ LRESULT FormPeer::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       MouseRelease(lparam);
       return 0;
     case WM_MOUSEMOVE:
-      // Also how the shell reports mouse activity on the tray icon: its
-      // message, in the place of the pointer's x position.
-      if (form_.MouseMove) {
-        const POINT pt = PointOf(lparam);
-        const ScreenUnits& u = ui_.units();
-        form_.MouseMove(ButtonsHeld(wparam), ShiftState(), u.Twips(pt.x), u.Twips(pt.y));
-      }
+      MouseMove(wparam, lparam);
       return 0;
     case WM_SETCURSOR:
       if (reinterpret_cast<HWND>(wparam) == window_ && LOWORD(lparam) == HTCLIENT &&

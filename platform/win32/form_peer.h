@@ -57,6 +57,9 @@ class FormPeer : public ControlPeer {
   // the key was used up here.
   bool PreviewKey(const MSG& msg);
 
+  // Shows a control's new tip (an empty one hides it).
+  void ToolTipChanged(const Control& control);
+
   // Repaints what lies under a lightweight control.
   void Invalidate(const Rect& twips);
   void InvalidateAll();
@@ -75,7 +78,9 @@ class FormPeer : public ControlPeer {
   Label* LabelAt(POINT pt) const;
   void Paint();
   void MousePress(UINT message, WPARAM wparam, LPARAM lparam);
+  void MouseMove(WPARAM wparam, LPARAM lparam);
   void MouseRelease(LPARAM lparam);
+  TOOLINFOW ToolOf(const Control& control) const;
   bool SetLabelCursor();
   void MoveFocus(int step);
   void RestoreFocus();

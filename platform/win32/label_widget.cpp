@@ -30,6 +30,10 @@ LabelWidget::~LabelWidget() {
 }
 
 void LabelWidget::PropertyChanged(Property what) {
+  if (what == Property::ToolTipText) {
+    form_.ToolTipChanged(label_);
+    return;
+  }
   // A move uncovers what lay under the old place as well.
   if (what == Property::Geometry || what == Property::Visible) {
     form_.InvalidateAll();

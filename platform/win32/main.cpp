@@ -24,8 +24,6 @@ int main() {
   windows.RunStartUp(program);
   // A second instance has shown its message and ended during start-up.
   if (platform.runtime.Ended()) return 0;
-  if (!program.has_tray) {
-    platform.tray.AddWhenTrayAppears(program.frmMain.hWnd(), platform.clock.ShortDateText());
-  }
+  windows.WatchTheDay();
   return platform.runtime.Run();
 }

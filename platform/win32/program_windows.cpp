@@ -2,6 +2,24 @@
 
 namespace ombrelk {
 
+namespace {
+
+constexpr UINT_PTR kMidnightTimer = 1;
+constexpr WPARAM kResumeAutomatic = 0x12;  // PBT_APMRESUMEAUTOMATIC
+constexpr WPARAM kResumeSuspend = 0x7;     // PBT_APMRESUMESUSPEND
+
+// Milliseconds from now to one second past the next local midnight.
+UINT ToNextMidnight() {
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  const UINT passed =
+      ((now.wHour * 60U + now.wMinute) * 60U + now.wSecond) * 1000U + now.wMilliseconds;
+  constexpr UINT kDay = 24U * 60U * 60U * 1000U;
+  return kDay - passed + 1000U;
+}
+
+}  // namespace
+
 ProgramWindows::ProgramWindows(Program& program, Win32Platform& platform)
     : program_(program),
       platform_(platform),
@@ -22,10 +40,28 @@ void ProgramWindows::RunStartUp(Program& program) {
   main_.SetShowTakesFocus(false);
 }
 
+void ProgramWindows::WatchTheDay() {
+  SetTimer(main_.Window(), kMidnightTimer, ToNextMidnight(), nullptr);
+}
+
+void ProgramWindows::DayMayHaveChanged() {
+  WatchTheDay();
+  program_.frmMain.Clock_DayMayHaveChanged();
+}
+
 bool ProgramWindows::MainWindowMessage(UINT message, WPARAM wparam) {
   if (message == platform_.tray.TaskbarCreatedMessage()) {
-    platform_.tray.TaskbarCreated();
+    if (program_.has_tray) {
+      platform_.tray.AddAgain();
+    } else {
+      program_.frmMain.Tray_Appeared();
+    }
     return true;
+  }
+  if ((message == WM_TIMER && wparam == kMidnightTimer) || message == WM_TIMECHANGE ||
+      (message == WM_POWERBROADCAST && (wparam == kResumeAutomatic || wparam == kResumeSuspend))) {
+    DayMayHaveChanged();
+    return message != WM_POWERBROADCAST;  // Windows wants TRUE for those
   }
   if (message == WM_ENDSESSION && wparam != FALSE && !program_.frmMain.Unloaded()) {
     // Windows ends the process when this message has been handled.

@@ -7,8 +7,10 @@
 namespace ombrelk {
 
 // The program's two windows realised as Win32 windows: the calendar, and the
-// version dialog that it owns. The calendar window also takes the taskbar's
-// "TaskbarCreated" broadcast (the tray icon is added again) and the end of
+// version dialog that it owns. The calendar window also takes what Windows
+// tells every top-level window: the taskbar's "TaskbarCreated" broadcast (a
+// tray appeared, or came back with Explorer and needs the icon again), a set
+// clock or a resume from sleep (the date may have changed), and the end of
 // the session (the settings are saved as by the exit entry). Build it after
 // the program and before its start-up, and let it go before the program.
 class ProgramWindows {
@@ -22,11 +24,16 @@ class ProgramWindows {
   // left it, and takes the focus as a program's first window does.
   void RunStartUp(Program& program);
 
+  // From the end of start-up: a timer for the next local midnight, set again
+  // whenever the date may have changed. It is the program's only timer.
+  void WatchTheDay();
+
   FormPeer& main() { return main_; }
   FormPeer& version() { return version_; }
 
  private:
   bool MainWindowMessage(UINT message, WPARAM wparam);
+  void DayMayHaveChanged();
 
   Program& program_;
   Win32Platform& platform_;

@@ -37,12 +37,7 @@ bool Win32TrayArea::Shell_NotifyIcon(int message, const TrayIconRecord& record) 
   return ok;
 }
 
-void Win32TrayArea::AddWhenTrayAppears(std::int32_t hwnd, const std::string& tip) {
-  icon_ = MakeTrayIconRecord(hwnd, static_cast<std::int32_t>(PictureId::AppIcon), tip);
-  if (IsTrayAvailable()) Notify(NIM_ADD, *icon_);
-}
-
-void Win32TrayArea::TaskbarCreated() {
+void Win32TrayArea::AddAgain() {
   if (icon_) Notify(NIM_ADD, *icon_);
 }
 

@@ -3,7 +3,6 @@
 #include "platform/win32/win32_api.h"
 
 #include <optional>
-#include <string>
 
 #include "platform/tray_area.h"
 #include "platform/win32/ui_resources.h"
@@ -22,22 +21,18 @@ class Win32TrayArea : public TrayArea {
   bool IsTrayAvailable() override;
   bool Shell_NotifyIcon(int message, const TrayIconRecord& record) override;
 
-  // Where no tray was found at start-up, the calendar's icon waits for one:
-  // it is added when the taskbar comes.
-  void AddWhenTrayAppears(std::int32_t hwnd, const std::string& tip);
-
-  // The message the taskbar broadcasts when it (re)starts.
+  // The message the taskbar broadcasts when it starts, or starts again after
+  // Explorer ended; the icons it held are gone then.
   UINT TaskbarCreatedMessage() const { return taskbar_created_; }
-  // The taskbar came, or came back after Explorer restarted: the icon that
-  // was shown, or waited for a tray, is added (again).
-  void TaskbarCreated();
+  // Adds the icon that was shown again, after the taskbar came back.
+  void AddAgain();
 
  private:
   bool Notify(DWORD message, const TrayIconRecord& record);
 
   UiResources& ui_;
   UINT taskbar_created_;
-  // The icon while it is shown or waits for a tray.
+  // The icon while it is shown.
   std::optional<TrayIconRecord> icon_;
 };
 

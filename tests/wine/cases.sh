@@ -259,3 +259,15 @@ case_high_dpi() {
   expect_exit "$prog_pid" "the close button to end the calendar"
   expect_settings 900 1500 Monday "$HOLIDAYS" 1 0 0
 }
+
+case_midnight() {
+  write_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 1 0 0
+  start_display
+  start_wm tray
+  # Ten seconds before the night from Monday 3 to Tuesday 4 May 2027.
+  start_calendar FAKETIME='@2027-05-03 23:59:50'
+  wait_for_icon
+  wait_for_shown
+  wait_for 30 "the caption to turn to the next day" \
+    xdotool search --all --onlyvisible --pid "$prog_pid" --name '^2027/05/04$'
+}
