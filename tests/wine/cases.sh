@@ -1,23 +1,20 @@
 # shellcheck shell=bash
 # The Windows program's end-to-end cases under Wine, one function each;
-# run_case.sh runs one by name. Every case starts from the settings file of
-# the Linux cases: the window's frame at (200, 120) pixels at 96 DPI, Monday
-# first, three holidays of the user's own.
+# run_case.sh runs one by name. The Linux cases' settings (the window's frame
+# at (200, 120) pixels at 96 DPI, Monday first, three holidays of the user's
+# own) and helpers are used as they are; what differs under Wine follows.
 
-readonly TOP=1800 LEFT=3000 X=200 Y=120
-readonly HOLIDAYS='000001010000050320270506'
+# shellcheck source=../e2e/cases.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../e2e/cases.sh"
 
-start_with() {
-  write_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" "$1" "$2" "$3"
-  start_display
-  start_wm tray
-  start_calendar
-}
-
+# Wine starts its own processes along with the program's first window.
 wait_for_icon() { wait_for 90 "the tray icon" icon_docked; }
 wait_for_shown() { wait_for 90 "the calendar window on screen" calendar_viewable; }
-wait_for_hidden() { wait_for 10 "the calendar window to go" calendar_hidden; }
-still_running() { holds_for 1 "the calendar keeps running" kill -0 "$prog_pid"; }
+
+# The calendar's other framed window: the version dialog.
+dialog_window() {
+  xdotool search --all --onlyvisible --name 'バージョン情報$' 2>/dev/null | awk 'NR == 1' | grep .
+}
 
 # The year-and-month line and the day grid, in client pixels at 96 DPI.
 readonly YM_LINE='179x18+0+2' GRID='179x80+0+40'
@@ -193,7 +190,10 @@ case_close_button() {
   expect_settings $(((y + Y - y0) * 15)) $(((x + X - x0) * 15)) Monday "$HOLIDAYS" 1 0 0
 }
 
-case_missing_settings() {
+# Starts the calendar on whatever settings file the case left (none, or a
+# damaged one), exits from the tray menu and checks the fresh file it wrote:
+# seven CRLF lines, the fifteen fixed holidays of the defaults.
+start_and_exit_with_defaults() {
   start_display
   start_wm tray
   start_calendar
@@ -201,21 +201,18 @@ case_missing_settings() {
   wait_for_shown
   tray_menu 2
   expect_exit "$prog_pid" "the exit entry to end the calendar"
-  # The fifteen fixed holidays of the defaults, New Year's Day first.
-  tr -d '\r' <"$(settings_file)" | grep -q '^HOLIDAY  :00000101[0-9]\{112\}$' || fail "no default holidays"
   [[ $(grep -c $'\r$' "$(settings_file)") == 7 ]] || fail "not seven CRLF lines"
+  tr -d '\r' <"$(settings_file)" | grep -q '^HOLIDAY  :00000101[0-9]\{112\}$' ||
+    fail "no default holidays"
+}
+
+case_missing_settings() {
+  start_and_exit_with_defaults
 }
 
 case_damaged_settings() {
   printf 'FORMTOP  :abc\r\n\x01\x02garbage' >"$work/calendar/Ombrelk.ini"
-  start_display
-  start_wm tray
-  start_calendar
-  wait_for_icon
-  wait_for_shown
-  tray_menu 2
-  expect_exit "$prog_pid" "the exit entry to end the calendar"
-  [[ $(grep -c $'\r$' "$(settings_file)") == 7 ]] || fail "not seven CRLF lines"
+  start_and_exit_with_defaults
   ! grep -q garbage "$(settings_file)" || fail "the damaged file was kept"
 }
 
@@ -270,4 +267,27 @@ case_midnight() {
   wait_for_shown
   wait_for 30 "the caption to turn to the next day" \
     xdotool search --all --onlyvisible --pid "$prog_pid" --name '^2027/05/04$'
+}
+
+# A tool tip of the program's: a small window the window manager does not frame.
+tool_tip_shown() {
+  local w ht o
+  for w in $(xdotool search --all --onlyvisible --classname '^ombrelk.exe$' 2>/dev/null); do
+    read -r _ _ _ ht o < <(window_box "$w")
+    [[ $o == yes ]] && ((ht > 8 && ht < 40)) && return 0
+  done
+  return 1
+}
+
+case_holiday_tip() {
+  start_with 1 0 0 tray
+  wait_for_icon
+  wait_for_shown
+  settings_menu 3  # 現行の祝日法で表示: the holidays' names as tips
+  # Monday 3 May 2027, Constitution Memorial Day: the first cell of the second row.
+  local x y
+  read -r x y < <(client_origin "$(calendar_window)")
+  move_pointer $((x + 10)) $((y + 58))
+  move_pointer $((x + 12)) $((y + 58))
+  wait_for 15 "the holiday's name as a tip" tool_tip_shown
 }

@@ -109,11 +109,6 @@ popup_menu() {
   return 1
 }
 
-# The calendar's other framed window: the version dialog.
-dialog_window() {
-  xdotool search --all --onlyvisible --name 'バージョン情報$' 2>/dev/null | awk 'NR == 1' | grep .
-}
-
 # The place of a window's client area on the screen, "x y".
 client_origin() {
   xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
@@ -158,7 +153,7 @@ menu_window() {
 
 # The rows of the menu being opened, in heights of an entry (a separator is
 # about half one); entries are counted from 1, separators left out.
-menu_rows=(1 1)
+menu_rows=(1 1 1)
 
 # Picks an entry with a click on it, as a user does. Keys would need the X
 # input focus, which Wine leaves with whichever window had it (the tray's, or
@@ -192,9 +187,9 @@ tray_menu() {
   pick_entry "$1"
 }
 
-# The settings menu: show at start-up, always on top.
+# The settings menu: show at start-up, always on top, today's holiday law.
 settings_menu() {
-  menu_rows=(1 1)
+  menu_rows=(1 1 1)
   click_at 90 70 3
   wait_for 10 "the settings menu" popup_menu
   pick_entry "$1"
