@@ -12,6 +12,7 @@ mapfile -t dlls < <("$objdump" -p "$exe" | awk '/DLL Name:/ {print $3}')
   exit 1
 }
 status=0
+shopt -s nocasematch  # the names' case varies with the linker and the library
 for dll in "${dlls[@]}"; do
   if ! [[ $dll =~ $allowed ]]; then
     echo "FAIL: $exe imports $dll, which Windows does not bring" >&2
