@@ -261,11 +261,13 @@ case_midnight() {
   write_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 1 0 0
   start_display
   start_wm tray
-  # Ten seconds before the night from Monday 3 to Tuesday 4 May 2027.
-  start_calendar FAKETIME='@2027-05-03 23:59:50'
+  # Ninety seconds before the night from Monday 3 to Tuesday 4 May 2027: time
+  # enough for Wine to start on a busy machine, so that the calendar is seen
+  # on the Monday first.
+  start_calendar FAKETIME='@2027-05-03 23:58:30'
   wait_for_icon
   wait_for_shown
-  wait_for 30 "the caption to turn to the next day" \
+  wait_for 120 "the caption to turn to the next day" \
     xdotool search --all --onlyvisible --pid "$prog_pid" --name '^2027/05/04$'
 }
 
