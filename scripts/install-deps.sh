@@ -4,6 +4,9 @@
 #   install-deps.sh test    the above, plus test and benchmark libraries, the X tools, clang with
 #                           libFuzzer for the fuzz target and the holiday data set the law
 #                           mode's tests compare with (from npm)
+#   install-deps.sh windows the mingw-w64 cross compilers (64 and 32 bits) and CMake
+#   install-deps.sh wine    the above, plus Wine, the X tools and the Japanese locale
+#                           data and font that the Windows program's tests run with
 set -euo pipefail
 
 build_packages=(g++ make cmake qt6-base-dev fonts-ipafont-gothic)
@@ -11,12 +14,24 @@ test_packages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb jwm xdotool wmctr
                faketime imagemagick xauth x11-apps python3 python3-dbus-next dbus dbus-x11
                clang-14 libclang-rt-14-dev)
 
-packages=("${build_packages[@]}")
-if [[ "${1:-build}" == test ]]; then
-  packages+=("${test_packages[@]}")
-  # Debian's npm, unless a Node.js of another origin brought its own.
-  command -v npm >/dev/null || packages+=(npm)
-fi
+windows_packages=(cmake make g++ g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix googletest)
+wine_packages=(wine wine64 locales fonts-ipafont-gothic xvfb jwm xdotool wmctrl x11-utils faketime
+               imagemagick)
+
+case "${1:-build}" in
+  build) packages=("${build_packages[@]}") ;;
+  test)
+    packages=("${build_packages[@]}" "${test_packages[@]}")
+    # Debian's npm, unless a Node.js of another origin brought its own.
+    command -v npm >/dev/null || packages+=(npm)
+    ;;
+  windows) packages=("${windows_packages[@]}") ;;
+  wine) packages=("${windows_packages[@]}" "${wine_packages[@]}") ;;
+  *)
+    echo "usage: install-deps.sh [build|test|windows|wine]" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,295 @@
+# shellcheck shell=bash
+# The Windows program's end-to-end cases under Wine, one function each;
+# run_case.sh runs one by name. The Linux cases' settings (the window's frame
+# at (200, 120) pixels at 96 DPI, Monday first, three holidays of the user's
+# own) and helpers are used as they are; what differs under Wine follows.
+
+# shellcheck source=../e2e/cases.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../e2e/cases.sh"
+
+# Wine starts its own processes along with the program's first window.
+wait_for_icon() { wait_for 90 "the tray icon" icon_docked; }
+wait_for_shown() { wait_for 90 "the calendar window on screen" calendar_viewable; }
+
+# The calendar's other framed window: the version dialog.
+dialog_window() {
+  xdotool search --all --onlyvisible --name 'バージョン情報$' 2>/dev/null | awk 'NR == 1' | grep .
+}
+
+# The year-and-month line and the day grid, in client pixels at 96 DPI.
+readonly YM_LINE='179x18+0+2' GRID='179x80+0+40'
+
+# The calendar's window sizes to its client area: 2685 x 2235 twips.
+expect_client_size() {
+  local size
+  size=$(xwininfo -id "$(calendar_window)" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w "x" h}')
+  [[ $size == "$1" ]] || fail "the client area is $size, expected $1"
+}
+
+case_window_and_grid() {
+  start_with 1 0 0 tray
+  wait_for_icon
+  wait_for_shown
+  expect_frame_at "$X" "$Y"
+  expect_client_size 179x149
+  wait_for 10 "the month drawn" strip_painted "$GRID"
+  # 3 May 2027 is today (yellow) and a holiday; Sundays and holidays are dark
+  # red, Saturdays blue.
+  (($(colour_count FFFF00) > 5)) || fail "no yellow day"
+  (($(colour_count C00000) > 20)) || fail "no dark red days"
+  (($(colour_count 0000FF) > 20)) || fail "no blue days"
+  [[ $(tray_icons | wc -l) == 1 ]] || fail "not exactly one tray icon"
+}
+
+case_month_keys() {
+  start_with 1 0 0 tray
+  wait_for_shown
+  xdotool windowactivate --sync "$(calendar_window)"
+  wait_for 10 "the calendar to take the focus" calendar_active
+  wait_for 10 "the year and month drawn" strip_painted "$YM_LINE"
+  local may june
+  may=$(strip_sum "$YM_LINE")
+  xdotool key ctrl+Right
+  wait_for 5 "Ctrl+Right to show the next month" strip_is_not "$YM_LINE" "$may"
+  june=$(strip_sum "$YM_LINE")
+  xdotool key ctrl+b
+  wait_for 5 "Ctrl+B to show the month before" strip_is "$YM_LINE" "$may"
+  xdotool key ctrl+b
+  wait_for 5 "Ctrl+B to show April" strip_is_not "$YM_LINE" "$may"
+  [[ $(strip_sum "$YM_LINE") != "$june" ]] || fail "April looks like June"
+  xdotool key ctrl+Home
+  wait_for 15 "Ctrl+Home to open the home page" grep -q '^https\?://' "$work/opened"
+}
+
+case_weekday_dropdown() {
+  start_with 1 0 0 tray
+  wait_for_shown
+  local grid
+  wait_for 10 "the month drawn" strip_painted "$GRID"
+  grid=$(strip_sum "$GRID")
+  click_at 30 125 1
+  wait_for 10 "the drop-down list" popup_list
+  xdotool key Down Return
+  wait_for 10 "the list to close" not popup_list
+  wait_for 5 "the month redrawn from Tuesday" strip_is_not "$GRID" "$grid"
+  wmctrl -i -c "$(calendar_window)"
+  expect_exit "$prog_pid" "the close button to end the calendar"
+  expect_settings "$TOP" "$LEFT" Tuesday "$HOLIDAYS" 1 0 0
+}
+
+# The combo box's list: a window of the program the window manager does not
+# frame, over the calendar.
+popup_list() {
+  local w y o
+  for w in $(xdotool search --all --onlyvisible --classname '^ombrelk.exe$' 2>/dev/null); do
+    read -r _ y _ _ o < <(window_box "$w")
+    [[ $o == yes ]] && ((y > Y)) && return 0
+  done
+  return 1
+}
+
+case_options_menu() {
+  start_with 1 0 0 tray
+  wait_for_icon
+  wait_for_shown
+  click_at 90 70 1
+  holds_for 1 "a left click on the grid opens nothing" not popup_menu
+  settings_menu 1  # 起動時にウィンドウを表示: off
+  settings_menu 2  # 常に手前に表示: on
+  wait_for 10 "the window to enter the topmost band" above
+  expect_frame_at "$X" "$Y"
+  settings_menu 2
+  wait_for 10 "the window to leave the topmost band" not above
+  expect_frame_at "$X" "$Y"
+  settings_menu 2
+  wait_for 10 "the window to enter the topmost band again" above
+  tray_menu 2
+  expect_exit "$prog_pid" "the exit entry to end the calendar"
+  expect_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 0 1 0
+}
+
+case_tray_double_click() {
+  start_with 1 0 0 tray
+  wait_for_icon
+  wait_for_shown
+  click_on "$(tray_icon)" 1
+  holds_for 1 "a single click leaves the window on screen" calendar_viewable
+  double_click_icon
+  wait_for_hidden
+  still_running
+  double_click_icon
+  wait_for_shown
+  wait_for 10 "the calendar to take the focus" calendar_active
+  expect_frame_at "$X" "$Y"
+}
+
+case_tray_menu_show() {
+  start_with 0 0 0 tray
+  wait_for_icon
+  holds_for 2 "the window starts in the tray" calendar_hidden
+  tray_menu 1
+  wait_for_shown
+  expect_frame_at "$X" "$Y"
+}
+
+case_minimise_to_tray() {
+  start_with 1 0 0 tray
+  wait_for_icon
+  wait_for_shown
+  xdotool windowminimize "$(calendar_window)"
+  wait_for_hidden
+  still_running
+  double_click_icon
+  wait_for_shown
+  expect_frame_at "$X" "$Y"
+  tray_menu 2
+  expect_exit "$prog_pid" "the exit entry to end the calendar"
+  expect_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 1 0 0
+}
+
+case_version_dialog() {
+  start_with 0 0 0 tray
+  wait_for_icon
+  holds_for 1 "the window starts in the tray" calendar_hidden
+  tray_menu 3
+  wait_for 10 "the version dialog" dialog_window
+  calendar_viewable || fail "the calendar is not shown under the dialog"
+  local dialog
+  dialog=$(dialog_window)
+  xdotool windowactivate --sync "$dialog"
+  xdotool key Return
+  wait_for 10 "the dialog to close" not dialog_window
+  wait_for_hidden
+  still_running
+}
+
+case_exit_entry_in_tray() {
+  start_with 1 0 0 tray
+  wait_for_icon
+  wait_for_shown
+  double_click_icon
+  wait_for_hidden
+  tray_menu 2
+  expect_exit "$prog_pid" "the exit entry to end the calendar"
+  expect_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 1 0 1
+}
+
+case_close_button() {
+  start_with 1 0 0 tray
+  wait_for_icon
+  wait_for_shown
+  # How far the window manager's frame lies from the Windows frame Wine placed.
+  local x0 y0 x y
+  read -r x0 y0 < <(frame_position "$(calendar_window)")
+  xdotool windowmove "$(calendar_window)" 330 260
+  wait_for 10 "the window to move" not frame_near "$X" "$Y"
+  read -r x y < <(frame_position "$(calendar_window)")
+  wmctrl -i -c "$(calendar_window)"
+  expect_exit "$prog_pid" "the close button to end the calendar"
+  wait_for 10 "the tray icon to go" not icon_docked
+  expect_settings $(((y + Y - y0) * 15)) $(((x + X - x0) * 15)) Monday "$HOLIDAYS" 1 0 0
+}
+
+# Starts the calendar on whatever settings file the case left (none, or a
+# damaged one), exits from the tray menu and checks the fresh file it wrote:
+# seven CRLF lines, the fifteen fixed holidays of the defaults.
+start_and_exit_with_defaults() {
+  start_display
+  start_wm tray
+  start_calendar
+  wait_for_icon
+  wait_for_shown
+  tray_menu 2
+  expect_exit "$prog_pid" "the exit entry to end the calendar"
+  [[ $(grep -c $'\r$' "$(settings_file)") == 7 ]] || fail "not seven CRLF lines"
+  tr -d '\r' <"$(settings_file)" | grep -q '^HOLIDAY  :00000101[0-9]\{112\}$' ||
+    fail "no default holidays"
+}
+
+case_missing_settings() {
+  start_and_exit_with_defaults
+}
+
+case_damaged_settings() {
+  printf 'FORMTOP  :abc\r\n\x01\x02garbage' >"$work/calendar/Ombrelk.ini"
+  start_and_exit_with_defaults
+  ! grep -q garbage "$(settings_file)" || fail "the damaged file was kept"
+}
+
+case_taskbar_created() {
+  start_with 1 0 0 tray
+  wait_for_icon
+  wait_for_shown
+  run_wine "$TRAY_TOOL" remove
+  wait_for 10 "the icon to leave the tray" not icon_docked
+  run_wine "$TRAY_TOOL" broadcast
+  wait_for 30 "the icon to come back" icon_docked
+  double_click_icon
+  wait_for_hidden
+  double_click_icon
+  wait_for_shown
+}
+
+case_high_dpi() {
+  reg_add 'HKCU\Control Panel\Desktop' LogPixels REG_DWORD 192
+  write_settings 900 1500 Monday "$HOLIDAYS" 1 0 0
+  start_display
+  start_wm tray
+  start_calendar
+  wait_for_icon
+  wait_for_shown
+  # Twice the pixels for the same twips: the client area, and the frame's
+  # left edge at 1500 twips (the window manager's title bar is lower than
+  # Windows' at this resolution, so the top is checked in the saved file).
+  expect_client_size 358x298
+  local x y
+  read -r x y < <(frame_position "$(calendar_window)")
+  ((x >= 197 && x <= 203)) || fail "the window's frame is at x $x, expected about 200"
+  double_click_icon
+  wait_for_hidden
+  double_click_icon
+  wait_for_shown
+  [[ $(frame_position "$(calendar_window)") == "$x $y" ]] || fail "the window moved"
+  # Wine (8.0) opens the tray menu below the pointer at this resolution, off
+  # the screen's bottom edge: the close button ends the calendar here.
+  wmctrl -i -c "$(calendar_window)"
+  expect_exit "$prog_pid" "the close button to end the calendar"
+  expect_settings 900 1500 Monday "$HOLIDAYS" 1 0 0
+}
+
+case_midnight() {
+  write_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 1 0 0
+  start_display
+  start_wm tray
+  # Ninety seconds before the night from Monday 3 to Tuesday 4 May 2027: time
+  # enough for Wine to start on a busy machine, so that the calendar is seen
+  # on the Monday first.
+  start_calendar FAKETIME='@2027-05-03 23:58:30'
+  wait_for_icon
+  wait_for_shown
+  wait_for 120 "the caption to turn to the next day" \
+    xdotool search --all --onlyvisible --pid "$prog_pid" --name '^2027/05/04$'
+}
+
+# A tool tip of the program's: a small window the window manager does not frame.
+tool_tip_shown() {
+  local w ht o
+  for w in $(xdotool search --all --onlyvisible --classname '^ombrelk.exe$' 2>/dev/null); do
+    read -r _ _ _ ht o < <(window_box "$w")
+    [[ $o == yes ]] && ((ht > 8 && ht < 40)) && return 0
+  done
+  return 1
+}
+
+case_holiday_tip() {
+  start_with 1 0 0 tray
+  wait_for_icon
+  wait_for_shown
+  settings_menu 3  # 現行の祝日法で表示: the holidays' names as tips
+  # Monday 3 May 2027, Constitution Memorial Day: the first cell of the second row.
+  local x y
+  read -r x y < <(client_origin "$(calendar_window)")
+  move_pointer $((x + 10)) $((y + 58))
+  move_pointer $((x + 12)) $((y + 58))
+  wait_for 15 "the holiday's name as a tip" tool_tip_shown
+}

@@ -1,0 +1,40 @@
+// Test helper, run under Wine next to the calendar: does to the calendar's
+// tray icon what a shell that restarts does.
+//   ombrelk_tray_tool remove      the icon leaves the tray, as when Explorer ends
+//   ombrelk_tray_tool broadcast   "TaskbarCreated" goes to every top-level window,
+//                                 as when Explorer has started again
+
+#include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
+
+#include <cstring>
+
+namespace {
+
+BOOL CALLBACK RemoveIcon(HWND window, LPARAM /*unused*/) {
+  wchar_t name[32] = {};
+  GetClassNameW(window, name, 32);
+  if (lstrcmpW(name, L"OmbrelkForm") == 0) {
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof(data);
+    data.hWnd = window;
+    data.uID = 1;
+    Shell_NotifyIconW(NIM_DELETE, &data);
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc == 2 && std::strcmp(argv[1], "remove") == 0) {
+    EnumWindows(RemoveIcon, 0);
+    return 0;
+  }
+  if (argc == 2 && std::strcmp(argv[1], "broadcast") == 0) {
+    const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+    return SendNotifyMessageW(HWND_BROADCAST, message, 0, 0) ? 0 : 1;
+  }
+  return 2;
+}
