@@ -1,9 +1,8 @@
 #include "platform/win32/ui_resources.h"
 
-#include <algorithm>
-#include <climits>
 #include <cmath>
 
+#include "platform/runtime_values/twips.h"
 #include "platform/win32/win32_pictures.h"
 #include "platform/win32/win32_text.h"
 
@@ -32,10 +31,7 @@ ScreenUnits ScreenUnits::OfScreen() {
 }
 
 int ScreenUnits::Pixels(float twips) const {
-  const double px = std::nearbyint(static_cast<double>(twips) / twips_per_pixel);
-  if (std::isnan(px)) return 0;
-  return static_cast<int>(
-      std::clamp(px, static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
+  return TwipsToPixels(twips, twips_per_pixel);
 }
 
 RECT ScreenUnits::PixelRect(const Rect& r) const {

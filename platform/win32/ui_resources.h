@@ -8,6 +8,7 @@
 
 #include "platform/control.h"
 #include "platform/picture_ref.h"
+#include "platform/runtime_values/twips.h"
 
 namespace ombrelk {
 
@@ -21,7 +22,9 @@ struct ScreenUnits {
   static ScreenUnits OfScreen();
   // Whole pixels, halves to even, held within the int range.
   int Pixels(float twips) const;
-  float Twips(int pixels) const { return static_cast<float>(pixels) * twips_per_pixel; }
+  // A mouse message that the shell put in a tray notification's x comes
+  // through here too, as the tray's encoder gives it.
+  float Twips(int pixels) const { return PixelsToTwips(pixels, twips_per_pixel); }
   RECT PixelRect(const Rect& r) const;
 };
 
