@@ -69,14 +69,12 @@ struct HeadlessRun {
     Make().Start();
     return *program;
   }
-  // The settings file, in the test's folder or in a folder inside it.
-  std::filesystem::path settings_file() const { return dir.path() / folder / "Ombrelk.ini"; }
+  std::filesystem::path settings_file() const { return dir.path() / "Ombrelk.ini"; }
   void WriteSettings(const std::string& bytes) const { WriteFileBytes(settings_file(), bytes); }
   std::string ReadSettings() const { return ReadFileBytes(settings_file()); }
 
   static constexpr std::int32_t kMainHwnd = 0x1001;
   TempDir dir;
-  std::filesystem::path folder;  // relative to dir; made by the test
   HeadlessPlatform platform;
   std::unique_ptr<Program> program;
 };

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -59,11 +60,11 @@ TEST(SettingsOnWindowsFiles, EverySetUpKeepsTheUsersFile) {
   for (const auto& r : rows) {
     SCOPED_TRACE(r.name);
     HeadlessRun run;
-    run.folder = r.folder;
-    std::filesystem::create_directories(run.settings_file().parent_path());
-    const std::wstring file = run.settings_file().native();
+    const std::filesystem::path path = run.dir.path() / r.folder / "Ombrelk.ini";
+    std::filesystem::create_directories(path.parent_path());
+    const std::wstring file = path.native();
     if (r.exists) {
-      run.WriteSettings(ExampleFile());
+      testing::WriteFileBytes(path, ExampleFile());
       ASSERT_TRUE(::SetFileAttributesW(file.c_str(), r.attributes));
     }
     HANDLE other = INVALID_HANDLE_VALUE;
@@ -72,20 +73,22 @@ TEST(SettingsOnWindowsFiles, EverySetUpKeepsTheUsersFile) {
                             FILE_ATTRIBUTE_NORMAL, nullptr);
       ASSERT_NE(other, INVALID_HANDLE_VALUE);
     }
-    Program& p = run.Start();
+    run.program = std::make_unique<Program>(run.platform.services(), path);
+    Program& p = *run.program;
+    p.frmMain.SetHwnd(HeadlessRun::kMainHwnd);
+    p.Start();
     p.frmMain.cboWDay.SetListIndex(4);
     p.frmMain.mnuEnd_Click();
     if (other != INVALID_HANDLE_VALUE) ::CloseHandle(other);
 
-    EXPECT_EQ(testing::FileNames(run.settings_file().parent_path()),
-              std::vector<std::string>{"Ombrelk.ini"});
+    EXPECT_EQ(testing::FileNames(path.parent_path()), std::vector<std::string>{"Ombrelk.ini"});
     const std::string errors = run.platform.errors.str();
     if (r.saved) {
-      EXPECT_EQ(run.ReadSettings(),
+      EXPECT_EQ(testing::ReadFileBytes(path),
                 r.exists ? example_on_thursday : Saved{.weekday = "Thursday"}.Text());
       EXPECT_EQ(errors, "");
     } else {
-      EXPECT_EQ(run.ReadSettings(), ExampleFile());
+      EXPECT_EQ(testing::ReadFileBytes(path), ExampleFile());
       EXPECT_NE(errors.find("Permission denied"), std::string::npos) << errors;
     }
     EXPECT_EQ(::GetFileAttributesW(file.c_str()), r.attributes);
