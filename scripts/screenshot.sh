@@ -15,29 +15,16 @@ scripts/install-deps.sh test
 # shellcheck source=scripts/lib/virtual_desktop.sh
 source scripts/lib/virtual_desktop.sh
 program=$(build_program "$build")
-start_display
 
 # A window manager with frames and a tray at the bottom of the screen.
-cat >"$work/jwmrc" <<'JWMRC'
-<?xml version="1.0"?>
-<JWM>
-  <Tray x="0" y="-1" height="28" autohide="off">
-    <TaskList maxwidth="200"/>
-    <Dock/>
-  </Tray>
-  <WindowStyle>
+desktop_session '<WindowStyle>
     <Font>DejaVu Sans-9:bold</Font>
     <Width>3</Width>
     <Height>22</Height>
     <Active><Foreground>#FFFFFF</Foreground><Background>#3A6EA5</Background></Active>
     <Foreground>#000000</Foreground><Background>#B0B0B0</Background>
   </WindowStyle>
-  <Desktops width="1" height="1"><Background type="solid">#3A7070</Background></Desktops>
-</JWM>
-JWMRC
-jwm -f "$work/jwmrc" >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
+  <Desktops width="1" height="1"><Background type="solid">#3A7070</Background></Desktops>'
 
 # The calendar runs in a folder of its own, as scripts/run.sh runs it, with a
 # settings file that puts its window at (20, 20) pixels.

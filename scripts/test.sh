@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Ombrelk and runs every test.
+# Installs what is missing, builds Ombrelk in build/ with its tests and
+# benchmarks, and runs every test (scripts/run.sh builds in build-run/).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

@@ -22,8 +22,7 @@ settle=${SETTLE_SECONDS:-35}
 # shellcheck source=scripts/lib/virtual_desktop.sh
 source scripts/lib/virtual_desktop.sh
 program=$(build_program "$build")
-start_display
-start_window_manager '<FocusModel>click</FocusModel>'
+desktop_session '<FocusModel>click</FocusModel>'
 
 # Starts in the tray.
 mkdir -p "$work/calendar" && mkdir -m 700 "$work/runtime"

@@ -14,8 +14,7 @@ runs=${RUNS:-10}
 # shellcheck source=scripts/lib/virtual_desktop.sh
 source scripts/lib/virtual_desktop.sh
 program=$(build_program "$build")
-start_display
-start_window_manager ""
+desktop_session ""
 
 python3 - "$program" "$work" "$runs" <<'PY'
 import os, shutil, signal, statistics, struct, subprocess, sys, time

@@ -6,7 +6,10 @@
 # A Monday, and a public holiday: the start-up date every case runs on.
 readonly E2E_NOW='2027-05-03 10:00:00'
 readonly E2E_TITLE='2027/05/03'
-readonly SCREEN_W=800 SCREEN_H=600 TRAY_H=28
+# shellcheck source-path=SCRIPTDIR/../.. source=scripts/lib/virtual_desktop.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/virtual_desktop.sh"
+
+readonly SCREEN_W=800 SCREEN_H=600 TRAY_H=$DESKTOP_PANEL_H
 readonly SKIP=77
 
 work='' prog_pid='' wm_pid='' display_pid='' last_pid='' faketime_lib=''
@@ -103,42 +106,26 @@ e2e_finish() {
   exit "$rc"
 }
 
-# A display of the case's own: Xvfb picks a free number and tells it on fd 3.
-# It must not reset when its last client goes (a window manager restarted, a
-# probe that came and went), or the next client finds no server.
+# A display of the case's own, on a free number.
 start_display() {
-  Xvfb -displayfd 3 -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -nolisten tcp -noreset \
-    3>"$work/display" 2>"$OUT/xvfb.log" &
-  display_pid=$!
-  wait_for 20 "the X server" test -s "$work/display"
-  DISPLAY=":$(head -n1 "$work/display")"
-  export DISPLAY
-  wait_for 20 "the X server to answer on $DISPLAY" xdpyinfo
+  desktop_start_display "$work" "$OUT/xvfb.log" "${SCREEN_W}x${SCREEN_H}" ||
+    fail "no virtual display"
+  display_pid=$desktop_display_pid
 }
 
 # The window manager; with "tray" its panel carries a notification area.
 #   start_wm tray|no-tray
 start_wm() {
-  local dock=''
-  [[ $1 == tray ]] && dock='<Dock/>'
-  cat >"$work/jwmrc-$1" <<JWMRC
-<?xml version="1.0"?>
-<JWM>
-  <Tray x="0" y="-1" height="$TRAY_H" autohide="off"><TaskList maxwidth="200"/>$dock</Tray>
-  <FocusModel>click</FocusModel>
-  <Desktops width="1" height="1"><Background type="solid">#3A7070</Background></Desktops>
-</JWM>
-JWMRC
-  jwm -f "$work/jwmrc-$1" >>"$OUT/jwm.log" 2>&1 &
-  wm_pid=$!
-  wait_for 20 "the window manager" xprop -root _NET_SUPPORTING_WM_CHECK
+  desktop_start_wm "$work" "$1" "$OUT/jwm.log" '<FocusModel>click</FocusModel>
+  <Desktops width="1" height="1"><Background type="solid">#3A7070</Background></Desktops>' ||
+    fail "no window manager"
+  wm_pid=$desktop_wm_pid
   wait_for 20 "the panel" panel_window
-  if [[ $1 == tray ]]; then wait_for 20 "the notification area" dock_ready; fi
 }
 
 stop_wm() {
-  kill "$wm_pid"
-  wait "$wm_pid" 2>/dev/null || true
+  desktop_wm_pid=$wm_pid
+  desktop_stop_wm || fail "the window manager did not go"
   wm_pid=''
   wait_for 10 "the panel to go" not panel_window
 }
@@ -197,12 +184,8 @@ panel_window() {
   xwininfo -root -children | contains " ${SCREEN_W}x${TRAY_H}+0+$((SCREEN_H - TRAY_H)) "
 }
 
-# The notification area is the panel's child; it exists once the panel owns
-# the tray selection.
-dock_ready() {
-  xwininfo -root -tree | grep -A1 " ${SCREEN_W}x${TRAY_H}+0+$((SCREEN_H - TRAY_H)) " |
-    contains 'child'
-}
+# The notification area takes icons: the panel owns the tray selection.
+dock_ready() { desktop_tray_ready; }
 
 # Writes the settings file the calendar starts with.
 #   write_settings TOP LEFT WEEKDAY HOLIDAYS SHOW ONTOP MIN   (empty MIN: no line)
