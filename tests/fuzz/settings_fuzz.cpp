@@ -21,7 +21,7 @@
 namespace ombrelk::fuzzing {
 namespace {
 
-const std::filesystem::path kFile = "/home/user/Ombrelk.ini";
+const std::filesystem::path kFile = "/calendar/Ombrelk.ini";
 
 void Require(bool holds, const char* what) {
   if (holds) return;
