@@ -10,7 +10,6 @@ readonly E2E_TITLE='2027/05/03'
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/virtual_desktop.sh"
 
 readonly SCREEN_W=800 SCREEN_H=600 TRAY_H=$DESKTOP_PANEL_H
-readonly SKIP=77
 
 work='' prog_pid='' wm_pid='' display_pid='' last_pid='' faketime_lib=''
 bus_pid='' sni_pid=''  # a case's own session bus and StatusNotifierItem host
@@ -54,19 +53,19 @@ need_tools() {
   local tool
   for tool in Xvfb jwm xdotool wmctrl xprop xwininfo xdpyinfo import xmessage dbus-daemon dbus-send; do
     command -v "$tool" >/dev/null || {
-      log "SKIP: $tool is not installed (scripts/install-deps.sh test)"
-      exit "$SKIP"
+      log "FAIL: $tool is not installed (scripts/install-deps.sh test)"
+      exit 1
     }
   done
   local libs=(/usr/lib/*/faketime/libfaketime.so.1)
   faketime_lib=${libs[0]}
   [[ -e $faketime_lib ]] || {
-    log "SKIP: libfaketime is not installed"
-    exit "$SKIP"
+    log "FAIL: libfaketime is not installed (scripts/install-deps.sh test)"
+    exit 1
   }
   /usr/bin/python3 -c 'import dbus_next' 2>/dev/null || {
-    log "SKIP: python3-dbus-next is not installed"
-    exit "$SKIP"
+    log "FAIL: python3-dbus-next is not installed (scripts/install-deps.sh test)"
+    exit 1
   }
 }
 
@@ -89,7 +88,7 @@ e2e_setup() {
 e2e_finish() {
   local rc=$?
   trap - EXIT
-  if ((rc != 0 && rc != SKIP)) && [[ -n ${DISPLAY:-} ]]; then
+  if ((rc != 0)) && [[ -n ${DISPLAY:-} ]]; then
     import -window root "$OUT/failure.png" 2>/dev/null &&
       log "screenshot of the failure: $OUT/failure.png"
     xwininfo -root -tree >"$OUT/windows.txt" 2>&1 || true

@@ -2,7 +2,7 @@
 # Runs one end-to-end case of the calendar on a display of its own.
 #   run_case.sh CASE PROGRAM OUTPUT_DIR
 # Exit status 0 passed, 1 failed (a screenshot of the screen is kept in
-# OUTPUT_DIR/CASE/failure.png), 77 skipped for want of a tool.
+# OUTPUT_DIR/CASE/failure.png); a missing tool fails the case.
 set -euo pipefail
 CASE=$1
 PROGRAM=$2
