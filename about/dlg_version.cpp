@@ -1,8 +1,8 @@
 #include "about/dlg_version.h"
 
 #include "about/home_page.h"
-#include "platform/desktop_shell.h"
 #include "platform/runtime_values/number_text.h"
+#include "platform/services/desktop_shell.h"
 #include "shell/program.h"
 #include "view/pictures/pictures.h"
 

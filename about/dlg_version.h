@@ -2,10 +2,10 @@
 
 #include <cstdint>
 
-#include "platform/buttons.h"
-#include "platform/control_array.h"
-#include "platform/form.h"
-#include "platform/label.h"
+#include "platform/controls/buttons.h"
+#include "platform/controls/control_array.h"
+#include "platform/controls/form.h"
+#include "platform/controls/label.h"
 
 namespace ombrelk {
 

@@ -3,7 +3,7 @@
 #include <chrono>
 #include <string>
 
-#include "platform/clock.h"
+#include "platform/services/clock.h"
 
 namespace ombrelk {
 

@@ -25,6 +25,6 @@ for target in "${targets[@]}"; do
     -DCMAKE_BUILD_TYPE=MinSizeRel -DBUILD_TESTING=ON -DOMBRELK_BUILD_QT=OFF \
     -DOMBRELK_BUILD_BENCH=OFF -DCMAKE_CXX_FLAGS="-ffunction-sections -fdata-sections" >/dev/null
   cmake --build "build-$target" -j"$(nproc)" --target ombrelk
-  "$arch-w64-mingw32-strip" -o "build-$target/ombrelk.exe" "build-$target/platform/win32/ombrelk.exe"
+  "$arch-w64-mingw32-strip" -o "build-$target/ombrelk.exe" "build-$target/platform/backends/win32/ombrelk.exe"
   echo "build-$target/ombrelk.exe: $(stat -c %s "build-$target/ombrelk.exe") bytes"
 done

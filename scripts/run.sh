@@ -12,4 +12,4 @@ cmake -S . -B build-run -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -D
   -DOMBRELK_BUILD_QT=ON >/dev/null
 cmake --build build-run -j"$(nproc)" --target ombrelk
 # The installed menu entry's launcher: the same settings folder either way.
-exec platform/qt/ombrelk-launch "$PWD/build-run/platform/qt/ombrelk"
+exec platform/backends/qt/ombrelk-launch "$PWD/build-run/platform/backends/qt/ombrelk"

@@ -12,7 +12,7 @@ scripts/build-windows.sh win64 >/dev/null
 template=$(mktemp -d) out=$(mktemp -d)
 tests/wine/make_prefix.sh "$template"
 
-CASE=screenshot PROGRAM=$root/build-win64/platform/win32/ombrelk.exe TRAY_TOOL=''
+CASE=screenshot PROGRAM=$root/build-win64/platform/backends/win32/ombrelk.exe TRAY_TOOL=''
 TEMPLATE=$template OUT=$out/screenshot
 # shellcheck source=tests/wine/lib.sh
 source tests/wine/lib.sh

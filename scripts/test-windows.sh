@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh wine
 scripts/build-windows.sh
 cmake --build build-win64 -j"$(nproc)"
-tests/wine/check_imports.sh build-win32/platform/win32/ombrelk.exe i686-w64-mingw32-objdump \
+tests/wine/check_imports.sh build-win32/platform/backends/win32/ombrelk.exe i686-w64-mingw32-objdump \
   i686-w64-mingw32-strip
 
 # The unit tests run in a prefix of their own, made here once; each

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string_view>
 
-#include "platform/file_system.h"
+#include "platform/services/file_system.h"
 
 namespace ombrelk {
 

@@ -1,6 +1,6 @@
 #include "shell/foreground.h"
 
-#include "platform/window_system.h"
+#include "platform/services/window_system.h"
 
 namespace ombrelk {
 

@@ -7,8 +7,8 @@
 #include "about/dlg_version.h"
 #include "calendar/holiday_table.h"
 #include "calendar/today.h"
-#include "platform/services.h"
-#include "platform/tray_area.h"
+#include "platform/services/services.h"
+#include "platform/services/tray_area.h"
 #include "view/frm_main.h"
 #include "view/month_view.h"
 

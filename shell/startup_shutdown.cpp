@@ -1,6 +1,6 @@
 #include "calendar/today.h"
-#include "platform/desktop_shell.h"
-#include "platform/runtime.h"
+#include "platform/services/desktop_shell.h"
+#include "platform/services/runtime.h"
 #include "settings/settings_file.h"
 #include "shell/program.h"
 #include "view/month_view.h"

@@ -2,8 +2,8 @@
 #include <string>
 
 #include "platform/runtime_values/tray_notification.h"
-#include "platform/tray_area.h"
-#include "platform/window_system.h"
+#include "platform/services/tray_area.h"
+#include "platform/services/window_system.h"
 #include "shell/foreground.h"
 #include "shell/program.h"
 #include "shell/window_options.h"

@@ -1,7 +1,7 @@
 #include "shell/window_options.h"
 
 #include "platform/runtime_values/twips.h"
-#include "platform/window_system.h"
+#include "platform/services/window_system.h"
 #include "shell/program.h"
 
 namespace ombrelk {

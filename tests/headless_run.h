@@ -8,7 +8,7 @@
 #include <sstream>
 #include <string>
 
-#include "platform/headless/headless_platform.h"
+#include "platform/backends/headless/headless_platform.h"
 #include "shell/program.h"
 
 namespace ombrelk::testing {

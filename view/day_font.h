@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/control.h"
+#include "platform/controls/control.h"
 
 namespace ombrelk {
 

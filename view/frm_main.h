@@ -2,12 +2,12 @@
 
 #include <cstdint>
 
-#include "platform/buttons.h"
-#include "platform/combo_box.h"
-#include "platform/control_array.h"
-#include "platform/form.h"
-#include "platform/label.h"
-#include "platform/menu.h"
+#include "platform/controls/buttons.h"
+#include "platform/controls/combo_box.h"
+#include "platform/controls/control_array.h"
+#include "platform/controls/form.h"
+#include "platform/controls/label.h"
+#include "platform/controls/menu.h"
 
 namespace ombrelk {
 

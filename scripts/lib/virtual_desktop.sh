@@ -150,5 +150,5 @@ desktop_session_end() {
 build_program() {
   cmake -S . -B "$1" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
   cmake --build "$1" -j"$(nproc)" --target ombrelk >/dev/null
-  echo "$(cd "$1" && pwd)/platform/qt/ombrelk"
+  echo "$(cd "$1" && pwd)/platform/backends/qt/ombrelk"
 }

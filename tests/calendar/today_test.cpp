@@ -4,7 +4,7 @@
 
 #include <chrono>
 
-#include "platform/headless/headless_platform.h"
+#include "platform/backends/headless/headless_platform.h"
 
 namespace ombrelk {
 namespace {

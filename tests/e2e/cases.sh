@@ -475,7 +475,7 @@ case_launcher() {
   write_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 1 0 0
   mv "$work/calendar/Ombrelk.ini" "$HOME/Ombrelk.ini"
   cp "$HOME/Ombrelk.ini" "$work/home-before.ini"
-  launcher=$here/../../platform/qt/ombrelk-launch
+  launcher=$here/../../platform/backends/qt/ombrelk-launch
   settings_path=$XDG_CONFIG_HOME/ombrelk/Ombrelk.ini
   start_display
   start_wm tray

@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/file_system.h"
+#include "platform/services/file_system.h"
 
 namespace ombrelk::fuzzing {
 

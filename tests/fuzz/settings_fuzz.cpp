@@ -14,7 +14,7 @@
 #include <string_view>
 
 #include "memory_file_system.h"
-#include "platform/headless/headless_platform.h"
+#include "platform/backends/headless/headless_platform.h"
 #include "settings/settings_keys.h"
 #include "shell/program.h"
 

@@ -1,4 +1,4 @@
-#include "platform/qt/display_session.h"
+#include "platform/backends/qt/display_session.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include <QImage>
 #include <QTest>
 
-#include "platform/qt/units.h"
+#include "platform/backends/qt/units.h"
 #include "qt_run.h"
 
 namespace ombrelk::testing {

@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "headless_run.h"
-#include "platform/qt/program_windows.h"
-#include "platform/qt/qt_runtime.h"
-#include "platform/qt/qt_tray_area.h"
-#include "platform/qt/qt_window_system.h"
-#include "platform/stdfs/std_file_system.h"
+#include "platform/backends/qt/program_windows.h"
+#include "platform/backends/qt/qt_runtime.h"
+#include "platform/backends/qt/qt_tray_area.h"
+#include "platform/backends/qt/qt_window_system.h"
+#include "platform/backends/stdfs/std_file_system.h"
 
 namespace ombrelk::testing {
 

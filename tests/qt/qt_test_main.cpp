@@ -5,7 +5,7 @@
 
 #include <QApplication>
 
-#include "platform/qt/qt_font.h"
+#include "platform/backends/qt/qt_font.h"
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);

@@ -10,9 +10,9 @@
 #include <QTimer>
 #include <QWindow>
 
-#include "platform/qt/key_mapping.h"
-#include "platform/qt/qt_desktop_shell.h"
-#include "platform/qt/qt_pictures.h"
+#include "platform/backends/qt/key_mapping.h"
+#include "platform/backends/qt/qt_desktop_shell.h"
+#include "platform/backends/qt/qt_pictures.h"
 #include "platform/runtime_values/twips.h"
 #include "qt_run.h"
 #include "view/pictures/icon_files.h"

@@ -1,4 +1,4 @@
-#include "platform/qt/shutdown_requests.h"
+#include "platform/backends/qt/shutdown_requests.h"
 
 #include <gtest/gtest.h>
 

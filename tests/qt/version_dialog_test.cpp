@@ -5,7 +5,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "platform/qt/units.h"
+#include "platform/backends/qt/units.h"
 #include "qt_run.h"
 
 namespace ombrelk::testing {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "headless_run.h"
-#include "platform/stdfs/std_file_system.h"
+#include "platform/backends/stdfs/std_file_system.h"
 #include "settings/settings_fixtures.h"
 
 namespace ombrelk {

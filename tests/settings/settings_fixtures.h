@@ -13,8 +13,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/file_system.h"
-#include "platform/stdfs/std_file_system.h"
+#include "platform/backends/stdfs/std_file_system.h"
+#include "platform/services/file_system.h"
 
 namespace ombrelk::testing {
 

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "headless_run.h"
-#include "platform/key_codes.h"
-#include "platform/stdfs/std_file_system.h"
+#include "platform/backends/stdfs/std_file_system.h"
+#include "platform/controls/key_codes.h"
 #include "settings/settings_fixtures.h"
 #include "shell/shell_fixtures.h"
 

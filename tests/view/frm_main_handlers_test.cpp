@@ -10,7 +10,7 @@
 #include "about/home_page.h"
 #include "day_grid.h"
 #include "headless_run.h"
-#include "platform/key_codes.h"
+#include "platform/controls/key_codes.h"
 #include "view/month_view.h"
 
 namespace ombrelk {

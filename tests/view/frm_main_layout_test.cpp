@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "headless_run.h"
-#include "platform/form_order.h"
+#include "platform/controls/form_order.h"
 #include "view/pictures/pictures.h"
 
 namespace ombrelk {

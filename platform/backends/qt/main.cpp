@@ -1,0 +1,50 @@
+// The calendar on the Linux desktop: the core's two windows as Qt widgets,
+// its platform services on Qt, and its start-up as the calendar window's load.
+
+#include <QApplication>
+#include <filesystem>
+
+#include "platform/backends/qt/day_watch.h"
+#include "platform/backends/qt/display_session.h"
+#include "platform/backends/qt/program_windows.h"
+#include "platform/backends/qt/qt_font.h"
+#include "platform/backends/qt/qt_platform.h"
+#include "platform/backends/qt/shutdown_requests.h"
+#include "platform/backends/qt/tray_watch.h"
+#include "shell/program.h"
+
+int main(int argc, char** argv) {
+  ombrelk::ApplicationArguments args(
+      argc, argv, ombrelk::PlatformPluginFor(ombrelk::DisplayEnvironment::OfProcess()));
+  QApplication app(args.argc(), args.argv());
+  QGuiApplication::setDesktopFileName(QStringLiteral("ombrelk"));
+  // The program ends only through its own exit paths; hiding the last window
+  // in the tray, or closing the about box, never ends it.
+  QApplication::setQuitOnLastWindowClosed(false);
+  ombrelk::RegisterFontSubstitutes();
+  QApplication::setFont(ombrelk::DefaultControlFont());
+
+  ombrelk::QtPlatform platform;
+  ombrelk::Program program(platform.services(), std::filesystem::current_path() / "Ombrelk.ini");
+  ombrelk::ProgramWindows windows(program, platform.registry);
+
+  // Trays come and go (a panel started after the calendar, restarted or
+  // crashed); the calendar's window follows them.
+  ombrelk::TrayWatch tray_watch([&program, &platform] {
+    if (platform.tray.IsTrayAvailable()) {
+      program.frmMain.Tray_Appeared();
+    } else {
+      program.frmMain.Tray_Vanished();
+    }
+  });
+  platform.tray.SetProtocol(tray_watch.Protocol());
+
+  windows.RunStartUp(program);
+  // A second instance has shown its message and ended during start-up.
+  if (platform.runtime.Ended()) return 0;
+  ombrelk::DayWatch day_watch([&program] { program.frmMain.Clock_DayMayHaveChanged(); });
+  // From here on the calendar has settings to save: a request from outside to
+  // end it takes the way of the tray menu's exit entry.
+  ombrelk::ShutdownRequests shutdown([&program] { program.frmMain.mnuEnd_Click(); });
+  return QApplication::exec();
+}

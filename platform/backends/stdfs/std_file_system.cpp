@@ -1,0 +1,67 @@
+#include "platform/backends/stdfs/std_file_system.h"
+
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <string_view>
+#include <system_error>
+#include <utility>
+
+#include "platform/backends/stdfs/native_files.h"
+
+namespace ombrelk {
+
+namespace stdfs {
+
+std::filesystem::path TemporaryName(const std::filesystem::path& target) {
+  static constexpr std::string_view kLetters = "abcdefghijklmnopqrstuvwxyz0123456789";
+  std::random_device random;
+  std::uniform_int_distribution<std::size_t> pick(0, kLetters.size() - 1);
+  std::string suffix = ".tmp";
+  for (int i = 0; i < 6; ++i) suffix += kLetters[pick(random)];
+  std::filesystem::path temp = target;
+  temp += suffix;
+  return temp;
+}
+
+std::string ErrnoText(int error) {
+  return std::strerror(error != 0 ? error : EIO);
+}
+
+}  // namespace stdfs
+
+ReadResult StdFileSystem::ReadAll(const std::filesystem::path& path) {
+  errno = 0;
+  std::FILE* file = stdfs::OpenForReading(path);
+  if (file == nullptr) {
+    const int error = errno;
+    if (error == ENOENT) return {ReadResult::Status::kMissing, {}, stdfs::ErrnoText(error)};
+    return {ReadResult::Status::kUnreadable, {}, stdfs::ErrnoText(error)};
+  }
+  // A file that opens but cannot be read (a folder of that name, a failing
+  // disk) counts as one that cannot be opened, never as an empty file.
+  std::string content;
+  std::array<char, 4096> buffer{};
+  std::size_t n = 0;
+  while ((n = std::fread(buffer.data(), 1, buffer.size(), file)) > 0)
+    content.append(buffer.data(), n);
+  const int error = std::ferror(file) != 0 ? (errno != 0 ? errno : EIO) : 0;
+  std::fclose(file);
+  if (error != 0) return {ReadResult::Status::kUnreadable, {}, stdfs::ErrnoText(error)};
+  return {ReadResult::Status::kRead, std::move(content), {}};
+}
+
+bool StdFileSystem::Exists(const std::filesystem::path& path) {
+  std::error_code ec;
+  // A dangling link takes its name too; a name that cannot be looked at counts as taken.
+  return std::filesystem::symlink_status(path, ec).type() != std::filesystem::file_type::not_found;
+}
+
+void StdFileSystem::Remove(const std::filesystem::path& path) {
+  std::error_code ec;
+  std::filesystem::remove(path, ec);
+}
+
+}  // namespace ombrelk

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/backends/win32/child_peer.h"
+#include "platform/controls/combo_box.h"
+
+namespace ombrelk {
+
+class FormPeer;
+
+// A drop-down list. A user's choice goes into the model (which raises Click);
+// a choice made in the model is only shown, without a notification.
+class ComboBoxWidget : public ChildPeer {
+ public:
+  ComboBoxWidget(ComboBox& combo, FormPeer& form);
+  ~ComboBoxWidget() override;
+  ComboBoxWidget(const ComboBoxWidget&) = delete;
+  ComboBoxWidget& operator=(const ComboBoxWidget&) = delete;
+
+  HWND Window() const override { return window_; }
+  void PropertyChanged(Property what) override;
+  void Command(WORD code) override;
+
+ private:
+  void Place();
+
+  ComboBox& combo_;
+  FormPeer& form_;
+  HWND window_;
+};
+
+}  // namespace ombrelk

@@ -1,0 +1,31 @@
+#include "platform/backends/win32/control_widget_factory.h"
+
+#include "platform/backends/win32/combo_box_widget.h"
+#include "platform/backends/win32/label_widget.h"
+#include "platform/backends/win32/line_widget.h"
+#include "platform/backends/win32/picture_button_widget.h"
+
+namespace ombrelk {
+
+std::unique_ptr<ChildPeer> MakeControlPeer(Control& control, FormPeer& form) {
+  switch (control.Kind()) {
+    case ControlKind::Label:
+      return std::make_unique<LabelWidget>(static_cast<Label&>(control), form);
+    case ControlKind::PictureButton:
+      return std::make_unique<PictureButtonWidget>(static_cast<PictureButton&>(control), form);
+    case ControlKind::CommandButton:
+      return std::make_unique<CommandButtonWidget>(static_cast<CommandButton&>(control), form);
+    case ControlKind::ComboBox:
+      return std::make_unique<ComboBoxWidget>(static_cast<ComboBox&>(control), form);
+    case ControlKind::Line:
+      return std::make_unique<LineWidget>(static_cast<Line&>(control), form);
+    case ControlKind::PictureBox:
+      return std::make_unique<PictureBoxWidget>(static_cast<PictureBox&>(control), form);
+    case ControlKind::Form:
+    case ControlKind::MenuItem:
+      break;
+  }
+  return nullptr;
+}
+
+}  // namespace ombrelk

@@ -1,0 +1,111 @@
+#pragma once
+
+#include "platform/backends/win32/win32_api.h"
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "platform/backends/win32/child_peer.h"
+#include "platform/backends/win32/ui_resources.h"
+#include "platform/controls/form.h"
+
+namespace ombrelk {
+
+// Keeps a top-level window and its form in step. The form is the truth: its
+// changes move, show, hide, restore and retitle the window. What Windows does
+// to the window (the user drags or minimises it) is written back into the
+// form, which notifies only real changes, so nothing echoes.
+//
+// The window's style follows the form: a fixed single border with the
+// program's icon and the buttons the form asks for, or a fixed dialog border
+// without icon. Its controls are child windows (buttons, combo boxes) or are
+// drawn by the window itself (labels, lines, pictures).
+class FormPeer : public ControlPeer {
+ public:
+  // owner: the window that owns this one (a dialog's), or null.
+  FormPeer(Form& form, UiResources& ui, HWND owner);
+  ~FormPeer() override;
+  FormPeer(const FormPeer&) = delete;
+  FormPeer& operator=(const FormPeer&) = delete;
+
+  // The peer of one of the program's top-level windows, else null.
+  static FormPeer* Of(HWND window);
+
+  HWND Window() const { return window_; }
+  UiResources& ui() { return ui_; }
+  Form& form() { return form_; }
+
+  // Makes a peer for every control, stacks the windowed ones as the form
+  // lists them (top first) and gives the focus to the first in tab order.
+  void RealiseControls();
+
+  void PropertyChanged(Property what) override;
+
+  // While held, the window stays off screen whatever the form says; when let
+  // go, it takes the form's visibility, so a start-up that shows and hides
+  // the window as it reads the settings brings it on screen once.
+  void HoldOffScreen(bool hold);
+  // Whether showing the window activates it: the program's first window does
+  // as it comes up; later the calendar comes back from the tray without
+  // taking the focus, unless the program asks for the foreground.
+  void SetShowTakesFocus(bool takes) { show_takes_focus_ = takes; }
+
+  // The form's view of a key press on its way to the window that has the
+  // focus: key preview, then Tab and Enter as a dialog takes them. True when
+  // the key was used up here.
+  bool PreviewKey(const MSG& msg);
+
+  // Shows a control's new tip (an empty one hides it).
+  void ToolTipChanged(const Control& control);
+
+  // Repaints what lies under a lightweight control.
+  void Invalidate(const Rect& twips);
+  void InvalidateAll();
+
+  // Messages this window handles beyond the form's own (the calendar window's
+  // tray and session messages); returns true for a message it took.
+  std::function<bool(UINT message, WPARAM wparam, LPARAM lparam)> more_messages;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+
+  ChildPeer* PeerOf(const Control& control) const;
+  HWND WindowOf(const Control& control) const;
+  ChildPeer* PeerOfWindow(HWND child) const;
+  Label* LabelAt(POINT pt) const;
+  void Paint();
+  void MousePress(UINT message, WPARAM wparam, LPARAM lparam);
+  void MouseMove(WPARAM wparam, LPARAM lparam);
+  void MouseRelease(LPARAM lparam);
+  TOOLINFOW ToolOf(const Control& control) const;
+  bool SetLabelCursor();
+  void MoveFocus(int step);
+  void RestoreFocus();
+  void AddToolTips();
+
+  void ApplyPosition();
+  void ApplyVisible();
+  void ApplyWindowState();
+  void ApplyFocus();
+  void FrameChanged();
+  void SizeChanged(WPARAM kind);
+
+  Form& form_;
+  UiResources& ui_;
+  HWND window_ = nullptr;
+  HWND tool_tips_ = nullptr;
+  // The peer of each control that has one.
+  std::map<const Control*, std::unique_ptr<ChildPeer>> peers_;
+  // Windowed controls that take the focus, in tab order.
+  std::vector<HWND> tab_order_;
+  HWND saved_focus_ = nullptr;
+  Label* pressed_ = nullptr;
+  bool writing_back_ = false;
+  bool show_takes_focus_ = true;
+  bool held_ = false;
+};
+
+}  // namespace ombrelk

@@ -1,0 +1,63 @@
+#include "platform/backends/win32/line_widget.h"
+
+#include "platform/backends/win32/form_peer.h"
+
+namespace ombrelk {
+
+namespace {
+
+// Pictures are drawn at 96 DPI's size times the screen's scale.
+constexpr int kIconPixels = 32;
+constexpr int kLayoutDpi = 96;
+
+}  // namespace
+
+LineWidget::LineWidget(Line& line, FormPeer& form) : line_(line), form_(form) {
+  line_.AttachPeer(this);
+}
+
+LineWidget::~LineWidget() {
+  line_.AttachPeer(nullptr);
+}
+
+void LineWidget::PropertyChanged(Property /*what*/) {
+  form_.InvalidateAll();
+}
+
+void LineWidget::Paint(HDC dc) {
+  if (!line_.Visible()) return;
+  const ScreenUnits& u = form_.ui().units();
+  const int x1 = u.Pixels(line_.x1);
+  const int y1 = u.Pixels(line_.y1);
+  const int x2 = u.Pixels(line_.x2);
+  const int y2 = u.Pixels(line_.y2);
+  HPEN pen = CreatePen(PS_SOLID, 1, line_.border_color);
+  HGDIOBJ old = SelectObject(dc, pen);
+  MoveToEx(dc, x1, y1, nullptr);
+  LineTo(dc, x2, y2);
+  SetPixel(dc, x2, y2, line_.border_color);  // both ends belong to the line
+  SelectObject(dc, old);
+  DeleteObject(pen);
+}
+
+PictureBoxWidget::PictureBoxWidget(PictureBox& box, FormPeer& form) : box_(box), form_(form) {
+  box_.AttachPeer(this);
+}
+
+PictureBoxWidget::~PictureBoxWidget() {
+  box_.AttachPeer(nullptr);
+}
+
+void PictureBoxWidget::PropertyChanged(Property /*what*/) {
+  form_.InvalidateAll();
+}
+
+void PictureBoxWidget::Paint(HDC dc) {
+  if (!box_.Visible() || !box_.picture) return;
+  const ScreenUnits& u = form_.ui().units();
+  const int size = MulDiv(kIconPixels, u.dpi, kLayoutDpi);
+  DrawIconEx(dc, u.Pixels(box_.Left()), u.Pixels(box_.Top()), form_.ui().Icon(*box_.picture), size,
+             size, 0, nullptr, DI_NORMAL);
+}
+
+}  // namespace ombrelk

@@ -1,0 +1,81 @@
+#include "platform/backends/win32/picture_button_widget.h"
+
+#include "platform/backends/win32/control_geometry.h"
+#include "platform/backends/win32/form_peer.h"
+#include "platform/backends/win32/win32_text.h"
+
+namespace ombrelk {
+
+namespace {
+
+// The button pictures are 20 x 20 at 96 DPI and grow with the screen's scale.
+constexpr int kPicturePixels = 20;
+constexpr int kLayoutDpi = 96;
+
+}  // namespace
+
+PictureButtonWidget::PictureButtonWidget(PictureButton& button, FormPeer& form)
+    : button_(button),
+      form_(form),
+      window_(CreateControlWindow(L"BUTTON", WS_TABSTOP | BS_OWNERDRAW, L"", button, form)) {
+  button_.AttachPeer(this);
+}
+
+PictureButtonWidget::~PictureButtonWidget() {
+  button_.AttachPeer(nullptr);
+}
+
+void PictureButtonWidget::PropertyChanged(Property what) {
+  if (what == Property::Geometry || what == Property::Visible) {
+    ApplyGeometry(window_, button_, form_);
+  }
+}
+
+void PictureButtonWidget::Command(WORD code) {
+  if (code == BN_CLICKED && button_.Click) button_.Click();
+}
+
+bool PictureButtonWidget::DrawItem(const DRAWITEMSTRUCT& item) {
+  const bool down = (item.itemState & ODS_SELECTED) != 0;
+  RECT face = item.rcItem;
+  DrawFrameControl(item.hDC, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (down ? DFCS_PUSHED : 0));
+  const PictureRef& picture = down && button_.down_picture ? button_.down_picture : button_.picture;
+  if (picture) {
+    const int size = MulDiv(kPicturePixels, form_.ui().units().dpi, kLayoutDpi);
+    const int shift = down ? 1 : 0;  // a pressed face moves its content as the frame sinks
+    const int x = (item.rcItem.right - item.rcItem.left - size) / 2 + shift;
+    const int y = (item.rcItem.bottom - item.rcItem.top - size) / 2 + shift;
+    DrawIconEx(item.hDC, x, y, form_.ui().Icon(*picture), size, size, 0, nullptr, DI_NORMAL);
+  }
+  if ((item.itemState & ODS_FOCUS) != 0) {
+    RECT focus = item.rcItem;
+    InflateRect(&focus, -3, -3);
+    DrawFocusRect(item.hDC, &focus);
+  }
+  return true;
+}
+
+CommandButtonWidget::CommandButtonWidget(CommandButton& button, FormPeer& form)
+    : button_(button),
+      form_(form),
+      window_(CreateControlWindow(L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON,
+                                  Wide(button.caption).c_str(), button, form)) {
+  SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(form.ui().FontOf(button.font)), FALSE);
+  button_.AttachPeer(this);
+}
+
+CommandButtonWidget::~CommandButtonWidget() {
+  button_.AttachPeer(nullptr);
+}
+
+void CommandButtonWidget::PropertyChanged(Property what) {
+  if (what == Property::Geometry || what == Property::Visible) {
+    ApplyGeometry(window_, button_, form_);
+  }
+}
+
+void CommandButtonWidget::Command(WORD code) {
+  if (code == BN_CLICKED && button_.Click) button_.Click();
+}
+
+}  // namespace ombrelk

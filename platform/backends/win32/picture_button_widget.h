@@ -1,0 +1,49 @@
+#pragma once
+
+#include "platform/backends/win32/child_peer.h"
+#include "platform/controls/buttons.h"
+
+namespace ombrelk {
+
+class FormPeer;
+
+// A graphical button: its picture on a raised face, and the second picture
+// while it is held down. The space bar or Enter press it while it has the focus.
+class PictureButtonWidget : public ChildPeer {
+ public:
+  PictureButtonWidget(PictureButton& button, FormPeer& form);
+  ~PictureButtonWidget() override;
+  PictureButtonWidget(const PictureButtonWidget&) = delete;
+  PictureButtonWidget& operator=(const PictureButtonWidget&) = delete;
+
+  HWND Window() const override { return window_; }
+  void PropertyChanged(Property what) override;
+  void Command(WORD code) override;
+  bool DrawItem(const DRAWITEMSTRUCT& item) override;
+
+ private:
+  PictureButton& button_;
+  FormPeer& form_;
+  HWND window_;
+};
+
+// A button with a caption in its own font. It is never a default button by
+// itself: Enter presses it only while it has the focus.
+class CommandButtonWidget : public ChildPeer {
+ public:
+  CommandButtonWidget(CommandButton& button, FormPeer& form);
+  ~CommandButtonWidget() override;
+  CommandButtonWidget(const CommandButtonWidget&) = delete;
+  CommandButtonWidget& operator=(const CommandButtonWidget&) = delete;
+
+  HWND Window() const override { return window_; }
+  void PropertyChanged(Property what) override;
+  void Command(WORD code) override;
+
+ private:
+  CommandButton& button_;
+  FormPeer& form_;
+  HWND window_;
+};
+
+}  // namespace ombrelk

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <iostream>
+
+#include "platform/backends/stdfs/std_file_system.h"
+#include "platform/backends/win32/ui_resources.h"
+#include "platform/backends/win32/win32_desktop_shell.h"
+#include "platform/backends/win32/win32_runtime.h"
+#include "platform/backends/win32/win32_tray_area.h"
+#include "platform/backends/win32/win32_window_system.h"
+#include "platform/services/services.h"
+
+namespace ombrelk {
+
+// Every platform service of the Windows program, each a class of its own.
+struct Win32Platform {
+  explicit Win32Platform(HINSTANCE instance) : ui(instance) {}
+
+  Services services() { return Services{clock, files, tray, windows, shell, runtime, std::cerr}; }
+
+  UiResources ui;
+  Win32Clock clock;
+  StdFileSystem files;
+  Win32TrayArea tray{ui};
+  Win32WindowSystem windows{ui};
+  Win32DesktopShell shell;
+  Win32Runtime runtime;
+};
+
+}  // namespace ombrelk

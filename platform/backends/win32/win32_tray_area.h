@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/backends/win32/win32_api.h"
+
+#include <optional>
+
+#include "platform/backends/win32/ui_resources.h"
+#include "platform/services/tray_area.h"
+
+namespace ombrelk {
+
+// The notification area through Shell_NotifyIconW. The shell reports mouse
+// activity on the icon to the window named in the record as its callback
+// message (WM_MOUSEMOVE), the mouse message in the place of x, which is what
+// the calendar's mouse-move handler decodes. The icon is known to the shell
+// by window and id alone (no GUID), so the program may be copied anywhere.
+class Win32TrayArea : public TrayArea {
+ public:
+  explicit Win32TrayArea(UiResources& ui);
+
+  bool IsTrayAvailable() override;
+  bool Shell_NotifyIcon(int message, const TrayIconRecord& record) override;
+
+  // The message the taskbar broadcasts when it starts, or starts again after
+  // Explorer ended; the icons it held are gone then.
+  UINT TaskbarCreatedMessage() const { return taskbar_created_; }
+  // Adds the icon that was shown again, after the taskbar came back.
+  void AddAgain();
+
+ private:
+  bool Notify(DWORD message, const TrayIconRecord& record);
+
+  UiResources& ui_;
+  UINT taskbar_created_;
+  // The icon while it is shown.
+  std::optional<TrayIconRecord> icon_;
+};
+
+}  // namespace ombrelk

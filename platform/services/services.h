@@ -1,0 +1,27 @@
+#pragma once
+
+#include <ostream>
+
+#include "platform/services/clock.h"
+#include "platform/services/desktop_shell.h"
+#include "platform/services/file_system.h"
+#include "platform/services/runtime.h"
+#include "platform/services/tray_area.h"
+#include "platform/services/window_system.h"
+
+namespace ombrelk {
+
+// Everything the core asks of the platform, handed in from outside so that
+// each test builds its own.
+struct Services {
+  Clock& clock;
+  FileSystem& files;
+  TrayArea& tray;
+  WindowSystem& windows;
+  DesktopShell& shell;
+  Runtime& runtime;
+  // Where the program reports what it could not do (a settings file it could not write).
+  std::ostream& errors;
+};
+
+}  // namespace ombrelk
