@@ -1,22 +1,24 @@
 #include "about/dlg_version.h"
 
-#include "about/home_page.h"
+#include <string>
+
 #include "platform/runtime_values/number_text.h"
 #include "platform/services/desktop_shell.h"
-#include "shell/program.h"
+#include "state/calendar_state.h"
+#include "view/frm_main.h"
+#include "view/home_page.h"
+#include "view/label_font.h"
 #include "view/pictures/pictures.h"
+#include "view/window_frame.h"
+
+#ifndef OMBRELK_VERSION
+#error "OMBRELK_VERSION (major.minor) must be defined by the build"
+#endif
 
 namespace ombrelk {
 
-namespace {
-
-Font DialogFont(float size_pt, bool underline = false) {
-  return Font{"ＭＳ Ｐゴシック", size_pt, 700, 128, false, underline};
-}
-
-}  // namespace
-
-DlgVersion::DlgVersion(Program& app) : Form("dlgVersion"), app_(app) {
+DlgVersion::DlgVersion(CalendarState& state, FrmMain& main, const Services& sys)
+    : Form("dlgVersion"), state_(state), main_(main), sys_(sys) {
   LayOut();
   Activate = [this] { Form_Activate(); };
   OKButton.Click = [this] { OKButton_Click(); };
@@ -31,11 +33,11 @@ void DlgVersion::LayOut() {
   show_icon = false;
   client_width = 3975;
   client_height = 825;
-  Move({0, 0, 3975 + 90, 825 + 375});
+  Move(FramedBounds(0, 0, client_width, client_height));
 
   OKButton.Move({3180, 240, 675, 375});
   OKButton.caption = "OK";
-  OKButton.font = DialogFont(9);
+  OKButton.font = LabelFont(9);
   OKButton.SetTabIndex(0);
 
   picIcon.Move({120, 120, 555, 555});
@@ -43,15 +45,15 @@ void DlgVersion::LayOut() {
   picIcon.SetTabIndex(1);
 
   lblTitle.Move({780, 60, 2295, 255});
-  lblTitle.SetCaption("Ombrelk ver3.2");
-  lblTitle.font = DialogFont(12);
+  lblTitle.SetCaption(std::string("Ombrelk ver") + OMBRELK_VERSION);
+  lblTitle.font = LabelFont(12);
   lblTitle.alignment = Alignment::Center;
   lblTitle.SetTabIndex(2);
 
   Label& credit = lblSupport(0);
   credit.Move({780, 360, 2295, 195});
   credit.SetCaption("開発：Trevask(トレバスク)");
-  credit.font = DialogFont(8.25F);
+  credit.font = LabelFont(8.25F);
   credit.alignment = Alignment::Right;
   credit.SetForeColor(kDarkRed);
   credit.SetTabIndex(3);
@@ -59,7 +61,7 @@ void DlgVersion::LayOut() {
   Label& link = lblSupport(1);
   link.Move({780, 540, 2295, 255});
   link.SetCaption("Trevaskホームページ");
-  link.font = DialogFont(9.75F, true);
+  link.font = LabelFont(9.75F, true);
   link.alignment = Alignment::Center;
   link.SetForeColor(kBlue);
   link.mouse_pointer = PictureId::HandCursor;
@@ -69,7 +71,7 @@ void DlgVersion::LayOut() {
 }
 
 void DlgVersion::Form_Activate() {
-  const Form& main = app_.frmMain;
+  const Form& main = main_;
   // Whole twips in 16 bits; a window far off the origin is held at the range's ends.
   const std::int16_t top = RoundToInt16(main.Height() / 2.0 + main.Top() - Height() / 2.0);
   std::int16_t left = RoundToInt16(main.Width() / 2.0 + main.Left() - Width() / 2.0);
@@ -80,14 +82,13 @@ void DlgVersion::Form_Activate() {
 
 void DlgVersion::lblSupport_Click(std::int16_t Index) {
   if (Index == 0) return;
-  app_.sys.shell.ShellExecute(app_.frmMain.hWnd(), HomePageAddress(), kSwShowNormal);
+  sys_.shell.ShellExecute(main_.hWnd(), HomePageAddress(), kSwShowNormal);
 }
 
 void DlgVersion::OKButton_Click() {
   SetVisible(false);
-  FrmMain& main = app_.frmMain;
-  main.SetVisible(app_.SavedVisible);
-  if (main.Visible()) main.SetFocus();
+  main_.SetVisible(state_.SavedVisible);
+  if (main_.Visible()) main_.SetFocus();
 }
 
 }  // namespace ombrelk

@@ -6,17 +6,19 @@
 #include "platform/controls/control_array.h"
 #include "platform/controls/form.h"
 #include "platform/controls/label.h"
+#include "platform/services/services.h"
 
 namespace ombrelk {
 
-class Program;
+class FrmMain;
+struct CalendarState;
 
 // The about box: icon, name and version, the maker's credit and a link to the
 // maker's home page. Shown modally over the calendar window and hidden, not
 // destroyed, by its OK button.
 class DlgVersion : public Form {
  public:
-  explicit DlgVersion(Program& app);
+  DlgVersion(CalendarState& state, FrmMain& main, const Services& sys);
 
   CommandButton OKButton{"OKButton"};
   PictureBox picIcon{"picIcon"};
@@ -29,7 +31,9 @@ class DlgVersion : public Form {
 
  private:
   void LayOut();
-  Program& app_;
+  CalendarState& state_;
+  FrmMain& main_;
+  Services sys_;
 };
 
 }  // namespace ombrelk

@@ -14,8 +14,8 @@ void BM_ShowMonthNext(benchmark::State& state) {
   testing::HeadlessRun run;
   Program& p = run.Start();
   for (auto _ : state) {
-    p.ViewMonth = {1989, 12};  // each batch walks 1990 to 2089, far from the year guard
-    for (int i = 0; i < kMonths; ++i) ShowMonth(p, 1);
+    p.state.ViewMonth = {1989, 12};  // each batch walks 1990 to 2089, far from the year guard
+    for (int i = 0; i < kMonths; ++i) ShowMonth(p.state, p.frmMain, p.sys.clock, 1);
     benchmark::DoNotOptimize(p.frmMain.lblDay(41).Caption().size());
   }
   state.SetItemsProcessed(state.iterations() * kMonths);

@@ -14,7 +14,7 @@ void RunOnce(const std::filesystem::path& settings_file) {
   Program program(platform.services(), settings_file);
   program.frmMain.SetHwnd(0x1001);
   program.Start();
-  program.frmMain.mnuEnd_Click();
+  program.frmMain.mnuEnd.Click();
   benchmark::DoNotOptimize(platform.calls.data());
 }
 

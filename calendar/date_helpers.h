@@ -16,6 +16,13 @@ inline constexpr std::int16_t kSaturday = 7;
 inline constexpr std::array<std::string_view, 7> kWeekdayNames{
     "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
 
+// A year and a month, as the month on display; (0, 0) for none yet.
+struct YearMonth {
+  std::int16_t year = 0;
+  std::int16_t month = 0;
+  friend bool operator==(const YearMonth&, const YearMonth&) = default;
+};
+
 // The Gregorian rule, for any 16-bit year.
 constexpr bool IsLeapYear(std::int16_t year) {
   return !(year % 400 != 0 && (year % 100 == 0 || year % 4 != 0));

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "calendar/date_helpers.h"
+#include "calendar/equinox_eras.h"
 
 namespace ombrelk {
 
@@ -87,17 +88,7 @@ constexpr std::array<OneOffDay, 6> kOneOffDays{{
     {2019, 10, 22, Name::EnthronementCeremony},
 }};
 
-// The equinox formula's eras: the same yearly drift from 1980 throughout, with
-// the base days and the year the leap-day correction counts from.
-struct EquinoxEra {
-  int first_year, last_year, k;
-  double march, september;
-};
-constexpr std::array<EquinoxEra, 3> kEquinoxEras{{
-    {1948, 1979, 1983, 20.8357, 23.2588},
-    {1980, 2099, 1980, 20.8431, 23.2488},
-    {2100, 2150, 1980, 21.8510, 24.2488},
-}};
+constexpr std::array<EquinoxEra, 3> kEquinoxEras{kEquinoxEra1948, kEquinoxEra1980, kEquinoxEra2100};
 
 constexpr sys_days kActStart{kHolidayActStart};
 // A holiday Sunday gives a substitute holiday from this day on.
@@ -111,12 +102,7 @@ constexpr sys_days kCitizensFrom{std::chrono::year{1985} / 12 / 27};
 // The equinox day of March or September; 0 in the years the formula does not reach.
 unsigned EquinoxDay(int year, bool march) {
   for (const EquinoxEra& era : kEquinoxEras) {
-    if (year < era.first_year || year > era.last_year) continue;
-    // Integer division truncates toward zero, as the formula wants: q is
-    // negative before 1983, and flooring it would give the day after.
-    const int q = (year - era.k) / 4;
-    return static_cast<unsigned>(
-        EquinoxFormulaDay(year - 1980, q, march ? era.march : era.september));
+    if (InEra(era, year)) return static_cast<unsigned>(EquinoxDayInEra(era, year, march));
   }
   return 0;
 }

@@ -1,6 +1,7 @@
 #include "calendar/is_holiday.h"
 
 #include "calendar/date_helpers.h"
+#include "calendar/equinox_eras.h"
 
 namespace ombrelk {
 
@@ -9,10 +10,6 @@ namespace {
 constexpr int kSecondMondayFrom = 2000;
 constexpr int kSecondMondayFirstDay = 8;
 constexpr int kSecondMondayLastDay = 14;
-constexpr int kEquinoxFirstYear = 1980;
-constexpr int kEquinoxLastYear = 2099;
-constexpr double kMarchBase = 20.8431;
-constexpr double kSeptemberBase = 23.2488;
 
 bool IsMovedHolidayDate(int month, int day) {
   return (month == 1 && day == 15) || (month == 10 && day == 10);
@@ -23,7 +20,7 @@ bool IsEquinoxTableDate(int month, int day) {
 }
 
 bool InEquinoxYears(int year) {
-  return year >= kEquinoxFirstYear && year <= kEquinoxLastYear;
+  return InEra(kEquinoxEra1980, year);
 }
 
 bool MatchesTable(const Holidays& holidays, int year, int month, int day) {
@@ -41,10 +38,7 @@ bool IsSecondMonday(std::int16_t year, std::int16_t month, std::int16_t day) {
 
 bool IsEquinoxDay(int year, int month, int day) {
   if (!InEquinoxYears(year) || (month != 3 && month != 9)) return false;
-  const int n = year - kEquinoxFirstYear;  // [0, 119]
-  const int q = n / 4;                     // [0, 29]
-  const double b = month == 3 ? kMarchBase : kSeptemberBase;
-  return day == EquinoxFormulaDay(n, q, b);
+  return day == EquinoxDayInEra(kEquinoxEra1980, year, month == 3);
 }
 
 }  // namespace

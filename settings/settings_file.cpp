@@ -1,6 +1,7 @@
 #include "settings/settings_file.h"
 
 #include <cmath>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -11,12 +12,23 @@
 #include "settings/durable_write.h"
 #include "settings/settings_keys.h"
 #include "settings/settings_text.h"
-#include "shell/program.h"
-#include "shell/window_options.h"
+#include "state/calendar_state.h"
+#include "view/frm_main.h"
 
 namespace ombrelk {
 
 namespace {
+
+// What reading and writing the file touch: the shared state, the calendar
+// window's place, check marks and visibility, the files, the error stream, and
+// the window options' z-order, which the caller applies.
+struct SettingsTarget {
+  CalendarState& state;
+  FrmMain& frm;
+  FileSystem& files;
+  std::ostream& errors;
+  const std::function<void()>& apply_top_most;
+};
 
 // What the reader has seen so far, beyond the values it applied.
 struct ReadProgress {
@@ -27,59 +39,59 @@ struct ReadProgress {
   bool holidays_cut_short = false;
 };
 
-void ApplyHolidays(Program& app, const HolidayLineResult& line) {
-  Holidays& h = app.holidays;
+void ApplyHolidays(SettingsTarget& t, const HolidayLineResult& line) {
+  Holidays& h = t.state.holidays;
   h.HolidayCount = 0;
   for (const Holiday& entry : line.entries) {
     h.HolidayTable[static_cast<std::size_t>(h.HolidayCount++)] = entry;
   }
 }
 
-void SetMainWindowVisible(Program& app, bool visible) {
+void SetMainWindowVisible(SettingsTarget& t, bool visible) {
   // Without a tray a hidden window could not be reached again.
-  if (!visible && !app.has_tray) return;
-  app.frmMain.SetVisible(visible);
+  if (!visible && !t.state.has_tray) return;
+  t.frm.SetVisible(visible);
 }
 
 // A window position, at most 10 characters from position 11, held and
 // rounded to what the writer gives back, so that a file read and written
 // again stays as it is.
 std::optional<float> ReadPosition(std::string_view line) {
-  const std::optional<float> value = TextToSingle(Mid(line, 11, 10));
+  const std::optional<float> value = TextToSingle(Mid(line, kValueColumn, 10));
   if (!value) return std::nullopt;
   return SingleAsWritten(*value);
 }
 
 // Applies one line; false when a value fails to convert.
-bool ApplyLine(Program& app, std::string_view line, ReadProgress& progress) {
+bool ApplyLine(SettingsTarget& t, std::string_view line, ReadProgress& progress) {
   if (line.size() < kKeyLength) return true;
   const std::string_view key = line.substr(0, kKeyLength);
-  FrmMain& frm = app.frmMain;
+  FrmMain& frm = t.frm;
   if (key == kKeyModeShow) {
-    const auto v = TextToInt16(Mid(line, 11, 1));
+    const auto v = TextToInt16(Mid(line, kValueColumn, 1));
     if (!v) return false;
-    app.ModeShow = *v;
-    frm.mnuFormShow.SetChecked(app.ModeShow == 1);
+    t.state.ModeShow = *v;
+    frm.mnuFormShow.SetChecked(t.state.ModeShow == 1);
   } else if (key == kKeyModeTop) {
-    const auto v = TextToInt16(Mid(line, 11, 1));
+    const auto v = TextToInt16(Mid(line, kValueColumn, 1));
     if (!v) return false;
-    app.ModeTop = *v;
-    ApplyTopMost(app);
+    t.state.ModeTop = *v;
+    t.apply_top_most();
   } else if (key == kKeyHoliday) {
     const HolidayLineResult result = ReadHolidayLine(line);
     // A later line replaces an earlier one, as for every other key; a line that
     // fails keeps its complete entries and drops the incomplete one.
     if (!result.failed || !result.entries.empty()) {
-      ApplyHolidays(app, result);
+      ApplyHolidays(t, result);
       progress.holidays_decided = true;
       progress.holidays_cut_short = result.failed;
     }
     if (result.failed) return false;
   } else if (key == kKeyStartWeekday) {
-    const std::string_view abbreviation = Mid(line, 11, kWeekdayNameReadLength);
+    const std::string_view abbreviation = Mid(line, kValueColumn, kWeekdayNameReadLength);
     for (std::size_t i = 0; i < kWeekdayNames.size(); ++i) {
       if (abbreviation == kWeekdayNames[i].substr(0, kWeekdayNameReadLength))
-        app.StartWeekday = static_cast<std::int16_t>(i + 1);
+        t.state.StartWeekday = static_cast<std::int16_t>(i + 1);
     }
   } else if (key == kKeyFormTop) {
     const auto v = ReadPosition(line);
@@ -90,15 +102,15 @@ bool ApplyLine(Program& app, std::string_view line, ReadProgress& progress) {
     if (!v) return false;
     frm.SetLeft(*v);
   } else if (key == kKeyModeMin) {
-    const auto v = TextToInt16(Mid(line, 11, 1));
+    const auto v = TextToInt16(Mid(line, kValueColumn, 1));
     if (!v) return false;
-    app.ModeMin = *v;
-    SetMainWindowVisible(app, app.ModeMin != 1);
+    t.state.ModeMin = *v;
+    SetMainWindowVisible(t, t.state.ModeMin != 1);
   } else if (key == kKeyModeLaw) {
-    const auto v = TextToInt16(Mid(line, 11, 1));
+    const auto v = TextToInt16(Mid(line, kValueColumn, 1));
     if (!v) return false;
-    app.mode_law = *v;
-    frm.mnuFormLaw.SetChecked(app.mode_law == 1);
+    t.state.mode_law = *v;
+    frm.mnuFormLaw.SetChecked(t.state.mode_law == 1);
   }
   return true;
 }
@@ -111,32 +123,46 @@ std::string KeyLine(std::string_view key, std::string_view value) {
 }
 
 // The one line a save that did not happen leaves on the error stream.
-void ReportNotSaved(Program& app, const std::string& why) {
-  app.sys.errors << "ombrelk: cannot write " << app.settings_file.string() << ": " << why << '\n';
+void ReportNotSaved(std::ostream& errors, const std::filesystem::path& file,
+                    const std::string& why) {
+  errors << "ombrelk: cannot write " << file.string() << ": " << why << '\n';
 }
 
-void DefaultModeShow(Program& app) {
-  app.ModeShow = kDefaultModeShow;
-  app.frmMain.mnuFormShow.SetChecked(app.ModeShow == 1);
-}
-
-void DefaultModeTop(Program& app) {
-  app.ModeTop = kDefaultModeTop;
-  ApplyTopMost(app);
-}
-
-// A file that read to its end but lacked keys: give the missing values what a
-// recreated file would hold, without rewriting the user's file.
-void SupplyMissingValues(Program& app, const ReadProgress& progress) {
-  if (!progress.holidays_decided) LoadDefaultHolidayTable(app.holidays);
-  if (app.StartWeekday == -1) app.StartWeekday = kDefaultStartWeekday;
-  if (app.ModeShow == -1) DefaultModeShow(app);
-  if (app.ModeTop == -1) DefaultModeTop(app);
+// Gives each value the file did not hold its default, in the file's order,
+// so that the always-on-top option is applied after the start-up choice. A
+// recovery passes out: the recreated file then gets the defaults and the
+// holiday entries kept from a line that failed (without them there, a crash
+// before the exit would lose them), and the window's place.
+void SupplyDefaults(SettingsTarget& t, const ReadProgress& progress, std::string* out) {
+  CalendarState& s = t.state;
+  if (!progress.holidays_decided) LoadDefaultHolidayTable(s.holidays);
+  if (out != nullptr && (!progress.holidays_decided || progress.holidays_cut_short))
+    *out += HolidayLine(s.holidays) + std::string(kLineEnd);
+  if (s.StartWeekday == -1) {
+    s.StartWeekday = kDefaultStartWeekday;
+    if (out != nullptr)
+      *out +=
+          KeyLine(kKeyStartWeekday, kWeekdayNames[static_cast<std::size_t>(s.StartWeekday - 1)]);
+  }
+  if (out != nullptr) {
+    *out += KeyLine(kKeyFormTop, SingleText(t.frm.Top()));
+    *out += KeyLine(kKeyFormLeft, SingleText(t.frm.Left()));
+  }
+  if (s.ModeShow == -1) {
+    s.ModeShow = kDefaultModeShow;
+    t.frm.mnuFormShow.SetChecked(s.ModeShow == 1);
+    if (out != nullptr) *out += KeyLine(kKeyModeShow, DecimalText(s.ModeShow));
+  }
+  if (s.ModeTop == -1) {
+    s.ModeTop = kDefaultModeTop;
+    t.apply_top_most();
+    if (out != nullptr) *out += KeyLine(kKeyModeTop, DecimalText(s.ModeTop));
+  }
 }
 
 // "Ombrelk.ini.bak", or with number 1 to 9 "Ombrelk.ini.bak1" and so on.
-std::filesystem::path BackupPath(const Program& app, int number) {
-  std::filesystem::path backup = app.settings_file;
+std::filesystem::path BackupPath(const SettingsTarget& t, int number) {
+  std::filesystem::path backup = t.state.settings_file;
   backup += kBackupSuffix;
   if (number > 0) backup += DecimalText(number);
   return backup;
@@ -146,11 +172,11 @@ std::filesystem::path BackupPath(const Program& app, int number) {
 // replacing an older backup, then as the first numbered backup that does not
 // exist yet. Returns why none could be made, empty when one was.
 template <typename Keep>
-std::string KeepSomewhere(Program& app, Keep keep) {
-  IoResult result = keep(BackupPath(app, 0));
+std::string KeepSomewhere(SettingsTarget& t, Keep keep) {
+  IoResult result = keep(BackupPath(t, 0));
   for (int n = 1; !result.ok() && n <= kMaxNumberedBackups; ++n) {
-    const std::filesystem::path backup = BackupPath(app, n);
-    if (!app.sys.files.Exists(backup)) result = keep(backup);
+    const std::filesystem::path backup = BackupPath(t, n);
+    if (!t.files.Exists(backup)) result = keep(backup);
   }
   return result.error;
 }
@@ -159,93 +185,75 @@ std::string KeepSomewhere(Program& app, Keep keep) {
 // the user's holiday table; one that exists but cannot be opened is moved
 // aside instead. Without either, the file is not to be overwritten in this
 // run, and the reason is kept for the exit to tell.
-bool KeepOldFile(Program& app, const ReadResult& old) {
-  FileSystem& files = app.sys.files;
+bool KeepOldFile(SettingsTarget& t, const ReadResult& old) {
+  FileSystem& files = t.files;
   std::string why;
   if (old.read()) {
-    why = KeepSomewhere(app, [&](const std::filesystem::path& backup) {
+    why = KeepSomewhere(t, [&](const std::filesystem::path& backup) {
       return WriteFileDurably(files, backup, old.content);
     });
   } else if (old.status == ReadResult::Status::kUnreadable) {
-    why = KeepSomewhere(app, [&](const std::filesystem::path& backup) {
-      return files.Rename(app.settings_file, backup);
+    why = KeepSomewhere(t, [&](const std::filesystem::path& backup) {
+      return files.Rename(t.state.settings_file, backup);
     });
   }
   if (why.empty()) return true;
-  app.settings_file_kept = "it could not be read and no backup of it could be made (" + why + ")";
+  t.state.settings_file_kept =
+      "it could not be read and no backup of it could be made (" + why + ")";
   return false;
 }
 
-void Recover(Program& app, const ReadResult& old, const ReadProgress& progress) {
+void Recover(SettingsTarget& t, const ReadResult& old, const ReadProgress& progress) {
   std::string out;
-  if (!progress.holidays_decided) {
-    LoadDefaultHolidayTable(app.holidays);
-    out += HolidayLine(app.holidays) + std::string(kLineEnd);
-  } else if (progress.holidays_cut_short) {
-    // The entries kept from a line that failed: without them here, a crash
-    // before the exit would lose them.
-    out += HolidayLine(app.holidays) + std::string(kLineEnd);
-  }
-  if (app.StartWeekday == -1) {
-    app.StartWeekday = kDefaultStartWeekday;
-    out += KeyLine(kKeyStartWeekday, kWeekdayNames[static_cast<std::size_t>(app.StartWeekday - 1)]);
-  }
-  out += KeyLine(kKeyFormTop, SingleText(app.frmMain.Top()));
-  out += KeyLine(kKeyFormLeft, SingleText(app.frmMain.Left()));
-  if (app.ModeShow == -1) {
-    DefaultModeShow(app);
-    out += KeyLine(kKeyModeShow, DecimalText(app.ModeShow));
-  }
-  if (app.ModeTop == -1) {
-    DefaultModeTop(app);
-    out += KeyLine(kKeyModeTop, DecimalText(app.ModeTop));
-  }
-  if (!KeepOldFile(app, old)) return;
-  const IoResult written = WriteFileDurably(app.sys.files, app.settings_file, out);
-  if (!written.ok()) ReportNotSaved(app, written.error);
+  SupplyDefaults(t, progress, &out);
+  if (!KeepOldFile(t, old)) return;
+  const IoResult written = WriteFileDurably(t.files, t.state.settings_file, out);
+  if (!written.ok()) ReportNotSaved(t.errors, t.state.settings_file, written.error);
 }
 
 }  // namespace
 
-void LoadSettings(Program& app) {
-  app.holidays.HolidayCount = 1;
-  app.StartWeekday = -1;
-  app.ModeTop = -1;
-  app.ModeShow = -1;
+void LoadSettings(CalendarState& state, FrmMain& frm, FileSystem& files, std::ostream& errors,
+                  const std::function<void()>& apply_top_most) {
+  SettingsTarget t{state, frm, files, errors, apply_top_most};
+  t.state.holidays.HolidayCount = 1;
+  t.state.StartWeekday = -1;
+  t.state.ModeTop = -1;
+  t.state.ModeShow = -1;
 
   ReadProgress progress;
-  const ReadResult old = app.sys.files.ReadAll(app.settings_file);
+  const ReadResult old = t.files.ReadAll(t.state.settings_file);
   if (!old.read()) {
-    Recover(app, old, progress);
+    Recover(t, old, progress);
     return;
   }
   for (const std::string_view line : SplitSettingsLines(old.content)) {
-    if (!ApplyLine(app, line, progress)) {
-      Recover(app, old, progress);
+    if (!ApplyLine(t, line, progress)) {
+      Recover(t, old, progress);
       return;
     }
   }
-  SupplyMissingValues(app, progress);
+  SupplyDefaults(t, progress, nullptr);
 }
 
-void SaveSettings(Program& app) {
-  const FrmMain& frm = app.frmMain;
+void SaveSettings(const CalendarState& state, const FrmMain& frm, FileSystem& files,
+                  std::ostream& errors) {
   std::string out;
   out += KeyLine(kKeyFormTop, SingleText(frm.Top()));
   out += KeyLine(kKeyFormLeft, SingleText(frm.Left()));
   out += KeyLine(kKeyStartWeekday, frm.cboWDay.Text());
-  out += HolidayLine(app.holidays) + std::string(kLineEnd);
-  out += KeyLine(kKeyModeShow, DecimalText(app.ModeShow));
-  out += KeyLine(kKeyModeTop, DecimalText(app.ModeTop));
-  out += KeyLine(kKeyModeMin, DecimalText(app.ModeMin));
+  out += HolidayLine(state.holidays) + std::string(kLineEnd);
+  out += KeyLine(kKeyModeShow, DecimalText(state.ModeShow));
+  out += KeyLine(kKeyModeTop, DecimalText(state.ModeTop));
+  out += KeyLine(kKeyModeMin, DecimalText(state.ModeMin));
   // Only while it is on, so everyone else's file keeps its seven lines.
-  if (app.LawMode()) out += KeyLine(kKeyModeLaw, "1");
-  if (!app.settings_file_kept.empty()) {
-    ReportNotSaved(app, app.settings_file_kept);
+  if (state.LawMode()) out += KeyLine(kKeyModeLaw, "1");
+  if (!state.settings_file_kept.empty()) {
+    ReportNotSaved(errors, state.settings_file, state.settings_file_kept);
     return;
   }
-  const IoResult written = WriteFileDurably(app.sys.files, app.settings_file, out);
-  if (!written.ok()) ReportNotSaved(app, written.error);
+  const IoResult written = WriteFileDurably(files, state.settings_file, out);
+  if (!written.ok()) ReportNotSaved(errors, state.settings_file, written.error);
 }
 
 }  // namespace ombrelk

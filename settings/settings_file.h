@@ -1,14 +1,24 @@
 #pragma once
 
+#include <functional>
+#include <ostream>
+
 namespace ombrelk {
 
-class Program;
+class FileSystem;
+class FrmMain;
+struct CalendarState;
 
-// Reads the settings file once at start-up and applies each line as it is read.
-// A missing or unreadable file is recreated with defaults for what was not read.
-void LoadSettings(Program& app);
+// Reads the settings file once at start-up and applies each line as it is
+// read: the state, the calendar window's place, check marks and visibility;
+// apply_top_most puts the window into or out of the always-on-top band when
+// the option is read. A missing or unreadable file is recreated with defaults
+// for what was not read.
+void LoadSettings(CalendarState& state, FrmMain& frm, FileSystem& files, std::ostream& errors,
+                  const std::function<void()>& apply_top_most);
 
 // Writes the whole settings file anew at shut-down.
-void SaveSettings(Program& app);
+void SaveSettings(const CalendarState& state, const FrmMain& frm, FileSystem& files,
+                  std::ostream& errors);
 
 }  // namespace ombrelk

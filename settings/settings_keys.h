@@ -18,6 +18,8 @@ inline constexpr std::string_view kKeyModeShow = "MODE_SHOW:";
 inline constexpr std::string_view kKeyModeTop = "MODE_TOP :";
 inline constexpr std::string_view kKeyModeMin = "MODE_MIN :";
 inline constexpr std::string_view kKeyModeLaw = "MODE_LAW :";
+// Where a value starts, counted from 1 as Mid counts: right after its key.
+inline constexpr std::size_t kValueColumn = kKeyLength + 1;
 
 // What a file without a key gives, and what a recreated file holds. The first
 // weekday is written as its name (kWeekdayNames) and read by the name's first

@@ -37,7 +37,7 @@ std::string HolidayLine(const Holidays& holidays) {
 
 HolidayLineResult ReadHolidayLine(std::string_view line) {
   HolidayLineResult result;
-  for (std::size_t p = kKeyLength + 1; p <= kHolidayLineEnd; p += kHolidayEntryLength) {
+  for (std::size_t p = kValueColumn; p <= kHolidayLineEnd; p += kHolidayEntryLength) {
     if (p > line.size()) break;  // no year field: the list ends here
     const auto year = TextToInt16(Mid(line, p, 4));
     const auto month = year ? TextToInt16(Mid(line, p + 4, 2)) : std::nullopt;

@@ -1,8 +1,12 @@
+#include "shell/startup_shutdown.h"
+
 #include "calendar/today.h"
-#include "platform/services/desktop_shell.h"
-#include "platform/services/runtime.h"
+#include "platform/services/services.h"
 #include "settings/settings_file.h"
-#include "shell/program.h"
+#include "shell/tray_icon.h"
+#include "shell/window_options.h"
+#include "state/calendar_state.h"
+#include "view/frm_main.h"
 #include "view/month_view.h"
 
 namespace ombrelk {
@@ -24,61 +28,62 @@ bool ChecksForAnotherInstance(Runtime& runtime) {
 // settings said it was hidden at the last exit ("MODE_MIN :1") or is not to be
 // shown at start (ModeShow 0). Whatever showed the window on the way (the
 // always-on-top call, "MODE_MIN :0") has shown it already.
-void ShowUnlessSentToTray(const Program& app, FrmMain& frm) {
+void ShowUnlessSentToTray(const CalendarState& state, FrmMain& frm) {
   if (frm.Visible()) return;
-  const bool sent_to_tray = app.has_tray && (app.ModeMin == 1 || app.ModeShow == 0);
+  const bool sent_to_tray = state.has_tray && (state.ModeMin == 1 || state.ModeShow == 0);
   if (!sent_to_tray) frm.SetVisible(true);
+}
+
+void UnloadWindow(CalendarState& state, FrmMain& frm, const Services& sys) {
+  if (state.unloaded) return;
+  state.unloaded = true;
+  std::int16_t cancel = 0;
+  Form_Unload(state, frm, sys, cancel);
+  frm.SetVisible(false);
 }
 
 }  // namespace
 
-void FrmMain::Form_Load() {
-  Runtime& runtime = app_.sys.runtime;
+void Form_Load(CalendarState& state, FrmMain& frm, const Services& sys) {
+  Runtime& runtime = sys.runtime;
   if (ChecksForAnotherInstance(runtime) && runtime.PrevInstance()) {
-    app_.sys.shell.MessageBox("起動済みです。", kMbIconExclamation, "Ombrelk");
+    sys.shell.MessageBox("起動済みです。", kMbIconExclamation, "Ombrelk");
     runtime.EndProgram();
     return;
   }
-  app_.Loading = true;
-  app_.has_tray = app_.sys.tray.IsTrayAvailable();
-  LoadSettings(app_);
-  RefreshToday(app_.today, app_.sys.clock);
-  SetCaption(TodayCaption(app_.today));
-  cboWDay.SetListIndex(app_.StartWeekday - 1);  // draws the month through cboWDay_Click
-  ShowMonth(app_, 0);
-  SetWidth(kMainWindowWidth);
-  AddTrayIcon();
-  ShowUnlessSentToTray(app_, *this);
-  app_.placed_left = Left();
-  app_.placed_top = Top();
-  app_.Loading = false;
+  state.Loading = true;
+  state.has_tray = sys.tray.IsTrayAvailable();
+  LoadSettings(state, frm, sys.files, sys.errors, [&] { ApplyTopMost(state, frm, sys.windows); });
+  RefreshToday(state.today, sys.clock);
+  frm.SetCaption(TodayCaption(state.today));
+  frm.cboWDay.SetListIndex(state.StartWeekday - 1);  // draws the month through cboWDay_Click
+  ShowMonth(state, frm, sys.clock, 0);
+  frm.SetWidth(kMainWindowWidth);
+  AddTrayIcon(state, frm, sys);
+  ShowUnlessSentToTray(state, frm);
+  state.placed_left = frm.Left();
+  state.placed_top = frm.Top();
+  state.Loading = false;
 }
 
-void FrmMain::Form_Unload(std::int16_t& /*Cancel*/) {
-  app_.ModeMin = Visible() ? 0 : 1;
-  SetVisible(true);
-  if (app_.has_tray) app_.sys.tray.Shell_NotifyIcon(kNimDelete, app_.TrayIcon);
-  SaveSettings(app_);
+void Form_Unload(CalendarState& state, FrmMain& frm, const Services& sys,
+                 std::int16_t& /*Cancel*/) {
+  state.ModeMin = frm.Visible() ? 0 : 1;
+  frm.SetVisible(true);
+  if (state.has_tray) sys.tray.Shell_NotifyIcon(kNimDelete, state.TrayIcon);
+  SaveSettings(state, frm, sys.files, sys.errors);
 }
 
-void FrmMain::UnloadWindow() {
-  if (unloaded_) return;
-  unloaded_ = true;
-  std::int16_t cancel = 0;
-  Form_Unload(cancel);
-  SetVisible(false);
+void mnuEnd_Click(CalendarState& state, FrmMain& frm, const Services& sys) {
+  UnloadWindow(state, frm, sys);
+  sys.runtime.EndProgram();
 }
 
-void FrmMain::mnuEnd_Click() {
-  UnloadWindow();
-  app_.sys.runtime.EndProgram();
-}
-
-void FrmMain::Form_UserClose() {
+void Form_UserClose(CalendarState& state, FrmMain& frm, const Services& sys) {
   // The version dialog may still be loaded, hidden; the program ends anyway,
   // so it never lingers without a window and a tray icon.
-  UnloadWindow();
-  app_.sys.runtime.EndProgram();
+  UnloadWindow(state, frm, sys);
+  sys.runtime.EndProgram();
 }
 
 }  // namespace ombrelk

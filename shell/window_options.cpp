@@ -2,27 +2,24 @@
 
 #include "platform/runtime_values/twips.h"
 #include "platform/services/window_system.h"
-#include "shell/program.h"
+#include "state/calendar_state.h"
+#include "view/frm_main.h"
+#include "view/month_view.h"
 
 namespace ombrelk {
 
-void ApplyTopMost(Program& app) {
-  std::int32_t insert_after = 0;
-  bool check = false;
-  if (app.ModeTop == 1) {
-    insert_after = kHwndTopMost;
-    check = true;
-  } else if (app.ModeTop == 0) {
-    insert_after = kHwndNoTopMost;
-    check = false;
-  } else {
-    return;
-  }
-  FrmMain& frm = app.frmMain;
+bool KeepsOnTop(const CalendarState& state) {
+  return state.ModeTop == 1;
+}
+
+void ApplyTopMost(const CalendarState& state, FrmMain& frm, WindowSystem& windows) {
+  // Any other value than 1 or 0 leaves the window and the check mark alone.
+  if (state.ModeTop != 0 && state.ModeTop != 1) return;
+  const bool check = KeepsOnTop(state);
   // At start-up only a window that is to be shown is touched; without a tray
   // the window is always shown, so there the option always takes effect.
-  if (!app.Loading || app.ModeShow == 1 || !app.has_tray) {
-    SetWindowPosInPlace(app.sys.windows, frm, insert_after);
+  if (!state.Loading || state.ModeShow == 1 || !state.has_tray) {
+    SetWindowPosInPlace(windows, frm, check ? kHwndTopMost : kHwndNoTopMost);
     frm.SetVisible(true);  // the call showed the window
   }
   frm.mnuFormTop.SetChecked(check);
@@ -35,26 +32,26 @@ void SetWindowPosInPlace(WindowSystem& windows, const Form& form, std::int32_t i
                        TwipsToPixels(form.Height(), per_pixel), kSwpShowWindow | kSwpNoActivate);
 }
 
-void FrmMain::mnuFormTop_Click() {
-  app_.ModeTop = mnuFormTop.Checked() ? 0 : 1;
-  ApplyTopMost(app_);
+void mnuFormTop_Click(CalendarState& state, FrmMain& frm, WindowSystem& windows) {
+  state.ModeTop = frm.mnuFormTop.Checked() ? 0 : 1;
+  ApplyTopMost(state, frm, windows);
 }
 
-void FrmMain::mnuFormShow_Click() {
-  if (mnuFormShow.Checked()) {
-    mnuFormShow.SetChecked(false);
-    app_.ModeShow = 0;
+void mnuFormShow_Click(CalendarState& state, FrmMain& frm) {
+  if (frm.mnuFormShow.Checked()) {
+    frm.mnuFormShow.SetChecked(false);
+    state.ModeShow = 0;
   } else {
-    mnuFormShow.SetChecked(true);
-    app_.ModeShow = 1;
+    frm.mnuFormShow.SetChecked(true);
+    state.ModeShow = 1;
   }
 }
 
-void FrmMain::mnuFormLaw_Click() {
-  app_.mode_law = mnuFormLaw.Checked() ? 0 : 1;
-  mnuFormLaw.SetChecked(app_.mode_law == 1);
+void mnuFormLaw_Click(CalendarState& state, FrmMain& frm, const Clock& clock) {
+  state.mode_law = frm.mnuFormLaw.Checked() ? 0 : 1;
+  frm.mnuFormLaw.SetChecked(state.mode_law == 1);
   // The month on display shows the other rules at once.
-  ShowMonth(app_, kRedrawShift);
+  ShowMonth(state, frm, clock, kRedrawShift);
 }
 
 }  // namespace ombrelk

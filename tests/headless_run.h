@@ -9,7 +9,7 @@
 #include <string>
 
 #include "platform/backends/headless/headless_platform.h"
-#include "shell/program.h"
+#include "program/program.h"
 
 namespace ombrelk::testing {
 

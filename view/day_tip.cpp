@@ -6,7 +6,7 @@
 
 #include "calendar/holiday_law.h"
 #include "platform/runtime_values/number_text.h"
-#include "shell/program.h"
+#include "state/calendar_state.h"
 #include "view/frm_main.h"
 
 namespace ombrelk {
@@ -28,24 +28,23 @@ const Label* DayCellAt(const FrmMain& frm, float x, float y) {
 
 // The name of the day shown at a point of lbl_menu; empty outside law mode,
 // off the grid, over an empty cell and on a working day.
-std::string DayTipAt(const Program& app, float x, float y) {
-  if (!app.LawMode()) return {};
-  const FrmMain& frm = app.frmMain;
+std::string DayTipAt(const CalendarState& state, const FrmMain& frm, float x, float y) {
+  if (!state.LawMode()) return {};
   const Label* cell = DayCellAt(frm, frm.lbl_menu.Left() + x, frm.lbl_menu.Top() + y);
   if (cell == nullptr) return {};
   const auto day = TextToInt16(cell->Caption());
   if (!day) return {};
   const std::chrono::year_month_day date{
-      std::chrono::year{app.ViewMonth.year},
-      std::chrono::month{static_cast<unsigned>(app.ViewMonth.month)},
+      std::chrono::year{state.ViewMonth.year},
+      std::chrono::month{static_cast<unsigned>(state.ViewMonth.month)},
       std::chrono::day{static_cast<unsigned>(*day)}};
-  return std::string(LawHolidayName(app.holidays, date));
+  return std::string(LawHolidayName(state.holidays, date));
 }
 
 }  // namespace
 
 void FrmMain::ShowDayTip() {
-  lbl_menu.SetToolTipText(DayTipAt(app_, pointer_x_, pointer_y_));
+  lbl_menu.SetToolTipText(DayTipAt(state_, *this, pointer_x_, pointer_y_));
 }
 
 }  // namespace ombrelk

@@ -8,17 +8,19 @@
 #include "platform/controls/form.h"
 #include "platform/controls/label.h"
 #include "platform/controls/menu.h"
+#include "platform/services/services.h"
+#include "state/calendar_state.h"
 
 namespace ombrelk {
 
-class Program;
-
 // The calendar window: year and month, weekday letters, the six-by-seven day
 // grid, the weekday selector, the month buttons and two pop-up menus. Built
-// once and only shown and hidden afterwards.
+// once and only shown and hidden afterwards. It handles its own controls;
+// start-up, the tray, the options and the version entry are handled where
+// those live, and the program connects them to the window's events.
 class FrmMain : public Form {
  public:
-  explicit FrmMain(Program& app);
+  FrmMain(CalendarState& state, const Services& sys);
 
   ControlArray<Label> lblDay{"lblDay", 42};
   ControlArray<Label> lblWeekDay{"lblWeekDay", 7};
@@ -42,7 +44,6 @@ class FrmMain : public Form {
   // options when they are appended to the settings menu.
   MenuItem mnuSetSep{"mnuSetSep", "-"};
 
-  // The window's own controls.
   void cmdSwitchMonth_Click(std::int16_t Index);
   void cboWDay_Click();
   void Form_KeyDown(std::int16_t& KeyCode, std::int16_t Shift);
@@ -50,35 +51,9 @@ class FrmMain : public Form {
   void lbl_menu_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y);
   void cmdHOME_Click();
 
-  // Start-up and shut-down.
-  void Form_Load();
-  void Form_Unload(std::int16_t& Cancel);
-  void mnuEnd_Click();
-  // The close button or the window manager closed the window.
-  void Form_UserClose();
-
-  // Tray icon and visibility.
-  void Form_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y);
-  void Form_Resize();
-  void mnuDisp_Click();
-  // A notification area appeared (a panel started late, or again) or vanished
-  // (the panel ended or crashed).
-  void Tray_Appeared();
-  void Tray_Vanished();
-
-  // The date may have changed: midnight passed, the system resumed from
-  // sleep, or the clock or the time zone was set.
-  void Clock_DayMayHaveChanged();
-
-  // Window options.
-  void mnuFormTop_Click();
-  void mnuFormShow_Click();
-  void mnuFormLaw_Click();
-
-  // Version dialog.
-  void mnuVersion_Click();
-
-  bool Unloaded() const { return unloaded_; }
+  // Appends the tray menu's entries to the settings menu (where there is no
+  // tray to open them from), or takes them out again.
+  void ShowTrayEntriesInSettingsMenu(bool in_settings);
 
   // Gives lbl_menu the tip of the day cell under the pointer's last place
   // over it: the holiday's name in law mode, else none.
@@ -87,12 +62,9 @@ class FrmMain : public Form {
  private:
   void LayOut();
   void ConnectHandlers();
-  void AddTrayIcon();
-  void MoveTrayEntriesToSettingsMenu(bool to_settings);
-  void UnloadWindow();
 
-  Program& app_;
-  bool unloaded_ = false;
+  CalendarState& state_;
+  Services sys_;
   // Where the pointer last moved over lbl_menu, in its twips.
   float pointer_x_ = -1;
   float pointer_y_ = -1;

@@ -1,28 +1,27 @@
-#include "about/home_page.h"
 #include "platform/controls/key_codes.h"
 #include "platform/runtime_values/number_text.h"
 #include "platform/services/desktop_shell.h"
-#include "shell/program.h"
 #include "view/frm_main.h"
+#include "view/home_page.h"
 #include "view/month_view.h"
 
 namespace ombrelk {
 
 void FrmMain::cmdSwitchMonth_Click(std::int16_t Index) {
-  app_.window_used = true;
+  state_.window_used = true;
   // The tags are fixed ("-1", "0", "1"), so the conversion cannot fail.
   const auto shift = TextToInt16(cmdSwitchMonth(Index).tag).value_or(0);
-  ShowMonth(app_, shift);
+  ShowMonth(state_, *this, sys_.clock, shift);
 }
 
 void FrmMain::cboWDay_Click() {
-  if (!app_.Loading) app_.window_used = true;
-  app_.StartWeekday = static_cast<std::int16_t>(cboWDay.ListIndex() + 1);
-  ShowMonth(app_, kRedrawShift);
+  if (!state_.Loading) state_.window_used = true;
+  state_.StartWeekday = static_cast<std::int16_t>(cboWDay.ListIndex() + 1);
+  ShowMonth(state_, *this, sys_.clock, kRedrawShift);
 }
 
 void FrmMain::Form_KeyDown(std::int16_t& KeyCode, std::int16_t Shift) {
-  app_.window_used = true;
+  state_.window_used = true;
   if (Shift != kCtrlMask) return;
   switch (KeyCode) {
     case kVkLeft:
@@ -52,8 +51,8 @@ void FrmMain::Form_KeyDown(std::int16_t& KeyCode, std::int16_t Shift) {
 
 void FrmMain::lbl_menu_MouseDown(std::int16_t Button, std::int16_t /*Shift*/, float /*X*/,
                                  float /*Y*/) {
-  app_.window_used = true;
-  if (Button == kRightButton) app_.sys.runtime.PopupMenu(mnuSet);
+  state_.window_used = true;
+  if (Button == kRightButton) sys_.runtime.PopupMenu(mnuSet);
 }
 
 void FrmMain::lbl_menu_MouseMove(std::int16_t /*Button*/, std::int16_t /*Shift*/, float X,
@@ -64,7 +63,7 @@ void FrmMain::lbl_menu_MouseMove(std::int16_t /*Button*/, std::int16_t /*Shift*/
 }
 
 void FrmMain::cmdHOME_Click() {
-  app_.sys.shell.ShellExecute(hWnd(), HomePageAddress(), kSwShowNormal);
+  sys_.shell.ShellExecute(hWnd(), HomePageAddress(), kSwShowNormal);
 }
 
 }  // namespace ombrelk

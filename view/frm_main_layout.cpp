@@ -1,11 +1,14 @@
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
 
 #include "calendar/date_helpers.h"
-#include "view/day_font.h"
 #include "view/frm_main.h"
+#include "view/label_font.h"
 #include "view/pictures/pictures.h"
+#include "view/weekday_look.h"
+#include "view/window_frame.h"
 
 namespace ombrelk {
 
@@ -14,8 +17,6 @@ namespace {
 // Twips: 15 make a pixel on a 96 dpi screen.
 constexpr float kClientWidth = 2685;
 constexpr float kClientHeight = 2235;
-constexpr float kFrameWidth = 90;    // both side borders
-constexpr float kFrameHeight = 375;  // title bar and borders
 constexpr float kDesignLeft = 75;
 constexpr float kDesignTop = 360;
 
@@ -25,17 +26,9 @@ constexpr float kColumnStep = 360;
 constexpr float kRowStep = 180;
 constexpr float kGridTop = 600;
 
-constexpr std::array<const char*, 7> kHeaderLetters{"S", "M", "T", "W", "T", "F", "S"};
 constexpr std::array<const char*, 7> kDesignDayTexts{"Sun", "Mon", "Tue", "Wed",
                                                      "Thr", "Fri", "Sat"};
 constexpr std::array<std::string_view, 3> kMonthButtonTags{"-1", "0", "1"};
-
-// Sunday's column dark red, Saturday's blue, as designed before the first month is drawn.
-Colour DesignColumnColour(int column) {
-  if (column == 0) return kDarkRed;
-  if (column == 6) return kBlue;
-  return kBlack;
-}
 
 void SetUpTextLabel(Label& label, Rect r, Alignment alignment) {
   label.Move(r);
@@ -56,7 +49,7 @@ void FrmMain::LayOut() {
   SetCaption("Ombrelk");
   client_width = kClientWidth;
   client_height = kClientHeight;
-  Move({kDesignLeft, kDesignTop, kClientWidth + kFrameWidth, kClientHeight + kFrameHeight});
+  Move(FramedBounds(kDesignLeft, kDesignTop, kClientWidth, kClientHeight));
   border_style = BorderStyle::FixedSingle;
   min_button = true;
   max_button = false;
@@ -94,15 +87,16 @@ void FrmMain::LayOut() {
                     kGridTop + kRowStep * static_cast<float>(row), kCellWidth, kCellHeight},
                    Alignment::Right);
     cell.SetCaption(kDesignDayTexts[static_cast<std::size_t>(column)]);
-    cell.SetForeColor(DesignColumnColour(column));
+    // Sunday's column dark red, Saturday's blue, as designed before the first month is drawn.
+    cell.SetForeColor(WeekdayColour(static_cast<std::size_t>(column)));
   }
   for (int i = 0; i < lblWeekDay.Count(); ++i) {
     Label& letter = lblWeekDay(i);
     SetUpTextLabel(letter,
                    {120.0F + kColumnStep * static_cast<float>(i), 360, kCellWidth, kCellHeight},
                    Alignment::Center);
-    letter.SetCaption(kHeaderLetters[static_cast<std::size_t>(i)]);
-    letter.SetForeColor(DesignColumnColour(i));
+    letter.SetCaption(kWeekdayLetters[static_cast<std::size_t>(i)]);
+    letter.SetForeColor(WeekdayColour(static_cast<std::size_t>(i)));
   }
   SetUpTextLabel(lblYM, {60, 60, 2535, 255}, Alignment::Center);
   lblYM.SetCaption("M");
@@ -137,20 +131,16 @@ void FrmMain::ConnectHandlers() {
     lbl_menu_MouseMove(b, s, x, y);
   };
   cmdHOME.Click = [this] { cmdHOME_Click(); };
-  MouseMove = [this](std::int16_t b, std::int16_t s, float x, float y) {
-    Form_MouseMove(b, s, x, y);
-  };
-  Resize = [this] { Form_Resize(); };
-  UserClose = [this] { Form_UserClose(); };
-  mnuEnd.Click = [this] { mnuEnd_Click(); };
-  mnuDisp.Click = [this] { mnuDisp_Click(); };
-  mnuFormTop.Click = [this] { mnuFormTop_Click(); };
-  mnuFormShow.Click = [this] { mnuFormShow_Click(); };
-  mnuFormLaw.Click = [this] { mnuFormLaw_Click(); };
-  mnuVersion.Click = [this] { mnuVersion_Click(); };
 }
 
-FrmMain::FrmMain(Program& app) : Form("frmMain"), app_(app) {
+void FrmMain::ShowTrayEntriesInSettingsMenu(bool in_settings) {
+  auto& items = mnuSet.items;
+  items.erase(std::find(items.begin(), items.end(), &mnuSetSep), items.end());
+  if (in_settings) items.insert(items.end(), {&mnuSetSep, &mnuDisp, &mnuEnd, &mnuSep, &mnuVersion});
+}
+
+FrmMain::FrmMain(CalendarState& state, const Services& sys)
+    : Form("frmMain"), state_(state), sys_(sys) {
   LayOut();
   ConnectHandlers();
 }

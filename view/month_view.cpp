@@ -6,20 +6,20 @@
 #include "calendar/holiday_law.h"
 #include "calendar/is_holiday.h"
 #include "platform/runtime_values/number_text.h"
-#include "shell/program.h"
+#include "state/calendar_state.h"
+#include "view/frm_main.h"
+#include "view/weekday_look.h"
 
 namespace ombrelk {
 
 namespace {
 
-constexpr std::array<const char*, 7> kWeekdayLetters{"S", "M", "T", "W", "T", "F", "S"};
-
-// Step 4 of drawing: which month to show.
-YearMonth NextViewMonth(const Program& app, std::int16_t shift) {
-  const auto& today = app.today.TodayDate;
+// The month a shift asks for, from the month on display and today.
+YearMonth NextViewMonth(const CalendarState& state, std::int16_t shift) {
+  const auto& today = state.today.TodayDate;
   const YearMonth current{static_cast<std::int16_t>(static_cast<int>(today.year())),
                           static_cast<std::int16_t>(static_cast<unsigned>(today.month()))};
-  YearMonth view = app.ViewMonth;
+  YearMonth view = state.ViewMonth;
   if (shift == 0) return current;
   if (shift == kRedrawShift) return (view.year == 0 && view.month == 0) ? current : view;
   int year = view.year;
@@ -41,7 +41,7 @@ void ShowWeekdayHeader(FrmMain& frm, std::int16_t start_weekday) {
   for (int c = 0; c < 7; ++c) {
     Label& letter = frm.lblWeekDay(c);
     letter.SetCaption(kWeekdayLetters[static_cast<std::size_t>(w)]);
-    letter.SetForeColor(w == 0 ? kDarkRed : w == 6 ? kBlue : kBlack);
+    letter.SetForeColor(WeekdayColour(static_cast<std::size_t>(w)));
     w = (w + 1) % 7;
   }
 }
@@ -75,16 +75,15 @@ void PaintDayCell(Label& cell, std::int16_t year, std::int16_t month, std::int16
   cell.SetForeColor(colour);
 }
 
-void ShowMonth(Program& app, std::int16_t shift) {
-  FrmMain& frm = app.frmMain;
-  RefreshToday(app.today, app.sys.clock);
-  frm.SetCaption(TodayCaption(app.today));
+void ShowMonth(CalendarState& state, FrmMain& frm, const Clock& clock, std::int16_t shift) {
+  RefreshToday(state.today, clock);
+  frm.SetCaption(TodayCaption(state.today));
   ClearDayCells(frm);
-  app.ViewMonth = NextViewMonth(app, shift);
-  const std::int16_t year = app.ViewMonth.year;
-  const std::int16_t month = app.ViewMonth.month;
+  state.ViewMonth = NextViewMonth(state, shift);
+  const std::int16_t year = state.ViewMonth.year;
+  const std::int16_t month = state.ViewMonth.month;
   frm.lblYM.SetCaption(DecimalText(year) + "/" + ZeroPadded(month, 2));
-  ShowWeekdayHeader(frm, app.StartWeekday);
+  ShowWeekdayHeader(frm, state.StartWeekday);
 
   const std::int16_t n = DaysInMonth(year, month);
   std::array<std::int16_t, 32> weekdays{};
@@ -92,10 +91,10 @@ void ShowMonth(Program& app, std::int16_t shift) {
     weekdays[static_cast<std::size_t>(d)] = WeekdayOf(year, month, d);
 
   // Day 1 goes into the column of its weekday; the cells before it stay empty.
-  int k = (weekdays[1] - app.StartWeekday + 7) % 7;
+  int k = (weekdays[1] - state.StartWeekday + 7) % 7;
   const auto paint = [&](std::int16_t d) {
     PaintDayCell(frm.lblDay(k), year, month, d, weekdays[static_cast<std::size_t>(d)],
-                 app.today.TodayDate, app.holidays, app.LawMode());
+                 state.today.TodayDate, state.holidays, state.LawMode());
   };
   paint(1);
   ++k;

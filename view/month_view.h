@@ -3,19 +3,15 @@
 #include <chrono>
 #include <cstdint>
 
+#include "calendar/date_helpers.h"
+
 namespace ombrelk {
 
-class Program;
+class Clock;
 class Label;
 class FrmMain;
+struct CalendarState;
 struct Holidays;
-
-// The month on display; (0, 0) until the first month is shown.
-struct YearMonth {
-  std::int16_t year = 0;
-  std::int16_t month = 0;
-  friend bool operator==(const YearMonth&, const YearMonth&) = default;
-};
 
 // The shift that redraws the month on display (the current one at first).
 inline constexpr std::int16_t kRedrawShift = 314;
@@ -26,7 +22,7 @@ inline constexpr int kLastViewYear = 9999;
 
 // Draws a month: 0 the current one, 314 the one on display, any other value
 // the one on display moved by that many months.
-void ShowMonth(Program& app, std::int16_t shift);
+void ShowMonth(CalendarState& state, FrmMain& frm, const Clock& clock, std::int16_t shift);
 // Whether a day shows in the holiday colour: by today's law in law mode, else
 // by the holiday table and the computed rules.
 bool IsHolidayShown(const Holidays& holidays, bool law_mode, std::int16_t year, std::int16_t month,

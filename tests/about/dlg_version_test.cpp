@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "about/home_page.h"
 #include "headless_run.h"
 #include "settings/settings_fixtures.h"
 #include "shell/shell_fixtures.h"
+#include "view/home_page.h"
 
 namespace ombrelk {
 namespace {

@@ -37,7 +37,7 @@ TEST(DefaultHolidayTable, FifteenEntriesInOrder) {
 TEST(DefaultHolidayTable, StartingWithoutASettingsFileLoadsIt) {
   testing::HeadlessRun run;
   const Program& p = run.Start();
-  EXPECT_EQ(InUse(p.holidays), kExpectedDefaults);
+  EXPECT_EQ(InUse(p.state.holidays), kExpectedDefaults);
 }
 
 }  // namespace

@@ -15,8 +15,8 @@
 
 #include "memory_file_system.h"
 #include "platform/backends/headless/headless_platform.h"
+#include "program/program.h"
 #include "settings/settings_keys.h"
-#include "shell/program.h"
 
 namespace ombrelk::fuzzing {
 namespace {
@@ -76,16 +76,18 @@ Run StartAndExit(MemoryFileSystem& fs, const Machine& m) {
   Program program(platform.services(), kFile);
   program.frmMain.SetHwnd(0x1001);
   program.Start();
-  Require(program.StartWeekday >= 1 && program.StartWeekday <= 7, "StartWeekday 1 to 7");
-  Require(program.holidays.HolidayCount >= 0 && program.holidays.HolidayCount <= 100,
+  Require(program.state.StartWeekday >= 1 && program.state.StartWeekday <= 7,
+          "StartWeekday 1 to 7");
+  Require(program.state.holidays.HolidayCount >= 0 && program.state.holidays.HolidayCount <= 100,
           "HolidayCount 0 to 100");
   // Modes come from one digit of the file or are defaulted to 1.
-  Require(program.ModeShow >= 0 && program.ModeShow <= 9, "ModeShow read or defaulted");
-  Require(program.ModeTop >= 0 && program.ModeTop <= 9, "ModeTop read or defaulted");
-  Require(program.ModeMin >= 0 && program.ModeMin <= 9, "ModeMin read or kept");
-  Require(program.frmMain.mnuFormLaw.Checked() == program.LawMode(), "the law entry's check mark");
-  const bool law_mode = program.LawMode();
-  program.frmMain.mnuEnd_Click();
+  Require(program.state.ModeShow >= 0 && program.state.ModeShow <= 9, "ModeShow read or defaulted");
+  Require(program.state.ModeTop >= 0 && program.state.ModeTop <= 9, "ModeTop read or defaulted");
+  Require(program.state.ModeMin >= 0 && program.state.ModeMin <= 9, "ModeMin read or kept");
+  Require(program.frmMain.mnuFormLaw.Checked() == program.state.LawMode(),
+          "the law entry's check mark");
+  const bool law_mode = program.state.LawMode();
+  program.frmMain.mnuEnd.Click();
   Require(platform.ended, "the exit ends the program");
   return Run{platform.errors.str(), law_mode};
 }

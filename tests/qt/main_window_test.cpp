@@ -10,6 +10,7 @@
 
 #include "platform/backends/qt/units.h"
 #include "qt_run.h"
+#include "view/month_view.h"
 
 namespace ombrelk::testing {
 namespace {
@@ -127,7 +128,7 @@ TEST(MainWindowKeys, CtrlShortcutsReachTheCalendarAndSpareTheComboBox) {
   }
   combo->hidePopup();
   EXPECT_EQ(combo->currentIndex(), 0);
-  EXPECT_EQ(run.program->StartWeekday, 1);
+  EXPECT_EQ(run.program->state.StartWeekday, 1);
 }
 
 TEST(MainWindowKeys, TabWalksFromTheComboBoxThroughTheButtons) {
@@ -147,9 +148,9 @@ TEST(MainWindowKeys, PlainArrowsMoveTheComboBoxSelection) {
   QTest::keyClick(combo, Qt::Key_Right);
   QTest::keyClick(combo, Qt::Key_Right);
   EXPECT_EQ(run.frm().cboWDay.ListIndex(), 2);
-  EXPECT_EQ(run.program->StartWeekday, 3);
+  EXPECT_EQ(run.program->state.StartWeekday, 3);
   QTest::keyClick(combo, Qt::Key_Left);
-  EXPECT_EQ(run.program->StartWeekday, 2);
+  EXPECT_EQ(run.program->state.StartWeekday, 2);
   EXPECT_EQ(run.frm().lblWeekDay(0).Caption(), "M");
   EXPECT_EQ(run.frm().lblYM.Caption(), "2026/12");
 }
@@ -186,7 +187,7 @@ TEST(MainWindowComboBox, ModelAndWidgetFollowEachOther) {
   EXPECT_EQ(f.lblWeekDay(0).Caption(), "W");
   combo->setCurrentIndex(5);  // the user's choice
   EXPECT_EQ(f.cboWDay.ListIndex(), 5);
-  EXPECT_EQ(run.program->StartWeekday, 6);
+  EXPECT_EQ(run.program->state.StartWeekday, 6);
   EXPECT_EQ(f.lblWeekDay(0).Caption(), "F");
 }
 
@@ -226,8 +227,8 @@ TEST(MainWindowMouse, ThePointerOverAHolidayShowsItsName) {
   QtRun run;
   FrmMain& f = run.Start();
   f.mnuFormLaw.Click();
-  run.program->ViewMonth = {2026, 9};
-  ShowMonth(*run.program, kRedrawShift);
+  run.program->state.ViewMonth = {2026, 9};
+  ShowMonth(run.program->state, run.program->frmMain, run.program->sys.clock, kRedrawShift);
   const struct {
     QPoint at;
     const char* tip;
@@ -283,7 +284,7 @@ TEST(MainWindowFrame, MinimisingSendsTheWindowToTheTray) {
   EXPECT_FALSE(f.Visible());
   EXPECT_FALSE(run.main().isVisible());
   EXPECT_EQ(f.WindowState(), WindowState::Normal);
-  f.mnuDisp_Click();
+  f.mnuDisp.Click();
   EXPECT_TRUE(run.main().isVisible());
   EXPECT_FALSE(run.main().isMinimized());
 }
@@ -331,7 +332,7 @@ TEST(QtShutDown, ExitFromTheTrayNeverMapsTheWindow) {
   FrmMain& f = run.Start();
   ASSERT_FALSE(run.main().isVisible());
   ShowCounter counter(run.main());
-  f.mnuEnd_Click();
+  f.mnuEnd.Click();
   EXPECT_EQ(counter.shows, 0);
   const std::string saved = ReadFileBytes(run.dir.path() / "Ombrelk.ini");
   EXPECT_NE(saved.find("FORMTOP  :1800\r\nFORMLEFT :3000\r\n"), std::string::npos) << saved;

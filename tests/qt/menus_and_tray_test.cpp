@@ -43,7 +43,7 @@ TEST(SettingsMenu, EntriesMirrorTheModelAndChangeTheWindow) {
     menu.actions()[1]->trigger();
     EXPECT_FALSE(menu.actions()[1]->isChecked());
   });
-  EXPECT_EQ(run.program->ModeTop, 0);
+  EXPECT_EQ(run.program->state.ModeTop, 0);
   EXPECT_FALSE(run.main().windowFlags() & Qt::WindowStaysOnTopHint);
   EXPECT_TRUE(run.main().isVisible());
   EXPECT_TRUE(f.Visible());
@@ -58,7 +58,7 @@ TEST(SettingsMenu, OnlyTheHandlerMovesACheckMark) {
   QAction& show = run.runtime.ActionOf(f.mnuFormShow);
   show.trigger();  // the real handler clears the mark
   EXPECT_FALSE(show.isChecked());
-  EXPECT_EQ(run.program->ModeShow, 0);
+  EXPECT_EQ(run.program->state.ModeShow, 0);
   f.mnuFormShow.Click = [] {};  // a handler that leaves the mark alone
   f.mnuFormShow.SetChecked(true);
   show.trigger();
@@ -108,7 +108,7 @@ TEST(TrayIcon, ClicksReachTheCalendarAsTheShellReportedThem) {
     emit icon->activated(r.toggle);
     EXPECT_TRUE(run.main().isVisible());
 
-    f.mnuEnd_Click();
+    f.mnuEnd.Click();
     EXPECT_EQ(run.tray.Icon(), nullptr);
     EXPECT_TRUE(run.runtime.ended);
   }
@@ -122,7 +122,7 @@ TEST(TrayIcon, FollowsATrayThatComesAndGoes) {
   EXPECT_TRUE(run.main().isVisible());
 
   run.tray.available = true;
-  f.Tray_Appeared();
+  run.program->Tray_Appeared();
   QSystemTrayIcon* icon = run.tray.Icon();
   ASSERT_NE(icon, nullptr);
   EXPECT_TRUE(icon->isVisible());
@@ -131,7 +131,7 @@ TEST(TrayIcon, FollowsATrayThatComesAndGoes) {
   EXPECT_FALSE(run.main().isVisible());
 
   run.tray.available = false;
-  f.Tray_Vanished();
+  run.program->Tray_Vanished();
   EXPECT_EQ(run.tray.Icon(), nullptr);
   EXPECT_TRUE(run.main().isVisible());
 }

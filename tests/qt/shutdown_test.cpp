@@ -30,7 +30,7 @@ TEST(ShutdownRequests, EachEndSignalSavesTheSettingsOnce) {
     {
       ShutdownRequests requests([&] {
         ++exits;
-        f.mnuEnd_Click();
+        f.mnuEnd.Click();
       });
       ASSERT_EQ(::raise(signal_number), 0);
       EXPECT_EQ(exits, 0) << "ran inside the signal handler";
@@ -80,12 +80,12 @@ TEST(ShutdownRequests, TheApplicationQuittingTakesTheOrderlyExit) {
   int exits = 0;
   ShutdownRequests requests([&] {
     ++exits;
-    f.mnuEnd_Click();
+    f.mnuEnd.Click();
   });
   QTimer::singleShot(0, [] { QCoreApplication::quit(); });
   QApplication::exec();
   EXPECT_EQ(exits, 1);
-  EXPECT_TRUE(f.Unloaded());
+  EXPECT_TRUE(run.program->Unloaded());
   EXPECT_NE(ReadFileBytes(run.dir.path() / "Ombrelk.ini").find("MODE_MIN :0\r\n"),
             std::string::npos);
 }

@@ -24,7 +24,7 @@ void WithVersionDialog(QtRun& run, const std::function<void(VersionDialog&)>& ac
   watchdog.setSingleShot(true);
   QObject::connect(&watchdog, &QTimer::timeout, [&] { run.dialog().hide(); });
   watchdog.start(10000);
-  run.frm().mnuVersion_Click();
+  run.frm().mnuVersion.Click();
   EXPECT_TRUE(acted);
   EXPECT_TRUE(watchdog.isActive()) << "the dialog did not close";
 }

@@ -39,7 +39,7 @@ TEST(SettingsWrite, GoesThroughATemporaryFileRenamedWhenComplete) {
   HeadlessRun run;
   run.platform.UseFileSystem(files);
   run.WriteSettings(ExampleFile());
-  run.Start().frmMain.mnuEnd_Click();
+  run.Start().frmMain.mnuEnd.Click();
   EXPECT_EQ(files.renames, std::vector<std::string>{"Ombrelk.ini.tmp* -> Ombrelk.ini"});
   EXPECT_EQ(run.ReadSettings(), ExampleFile());
 }
@@ -69,7 +69,7 @@ TEST(SettingsWrite, AFailedShutDownWriteKeepsTheOldFile) {
     files.write_error = r.write_error;
     files.rename_error = r.rename_error;
     files.in_place_error = r.in_place_error;
-    p.frmMain.mnuEnd_Click();
+    p.frmMain.mnuEnd.Click();
 
     EXPECT_EQ(FileNames(run.dir.path()), std::vector<std::string>{"Ombrelk.ini"});
     if (r.why == nullptr) {
@@ -81,7 +81,7 @@ TEST(SettingsWrite, AFailedShutDownWriteKeepsTheOldFile) {
       ExpectOneErrorLine(run, "Ombrelk.ini", r.why);
     }
     EXPECT_TRUE(run.platform.ended);
-    EXPECT_TRUE(p.frmMain.Unloaded());
+    EXPECT_TRUE(p.Unloaded());
   }
 }
 
@@ -119,14 +119,14 @@ TEST(SettingsWrite, AFailedRecoveryWriteLetsTheProgramStart) {
     }
     EXPECT_TRUE(p.frmMain.Visible());
     EXPECT_EQ(p.frmMain.lblYM.Caption(), "2000/05");
-    EXPECT_EQ(p.ModeShow, 1);
-    EXPECT_EQ(p.holidays.HolidayCount, 15);
+    EXPECT_EQ(p.state.ModeShow, 1);
+    EXPECT_EQ(p.state.holidays.HolidayCount, 15);
     EXPECT_FALSE(run.platform.ended);
     if (!r.file) continue;
 
     files.write_error.reset();  // even a disk with room again is not used for it
     run.platform.errors.str("");
-    p.frmMain.mnuEnd_Click();
+    p.frmMain.mnuEnd.Click();
     EXPECT_EQ(run.ReadSettings(), *r.file);
     ExpectOneErrorLine(run, "Ombrelk.ini", "no backup of it could be made (Read-only file system)");
   }

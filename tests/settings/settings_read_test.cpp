@@ -74,11 +74,11 @@ TEST(LoadSettings, AppliesOrRecoversEachValue) {
     SCOPED_TRACE(r.name);
     Started s(r.file);
     const Program& p = s.p();
-    EXPECT_EQ(p.holidays.HolidayCount, r.holiday_count);
-    EXPECT_EQ(p.StartWeekday, r.weekday);
+    EXPECT_EQ(p.state.holidays.HolidayCount, r.holiday_count);
+    EXPECT_EQ(p.state.StartWeekday, r.weekday);
     EXPECT_EQ(p.frmMain.cboWDay.ListIndex(), r.weekday - 1);
-    EXPECT_EQ(p.ModeShow, r.show);
-    EXPECT_EQ(p.ModeTop, r.top_mode);
+    EXPECT_EQ(p.state.ModeShow, r.show);
+    EXPECT_EQ(p.state.ModeTop, r.top_mode);
     EXPECT_EQ(p.frmMain.mnuFormShow.Checked(), r.show == 1);
     EXPECT_EQ(p.frmMain.mnuFormTop.Checked(), r.top_mode == 1);
     EXPECT_EQ(s.Recreated(r.file), r.recreated);
@@ -111,12 +111,12 @@ TEST(LoadSettings, FillsTheHolidayTable) {
   for (const auto& r : rows) {
     SCOPED_TRACE(r.name);
     Started s(r.file);
-    const Holidays& h = s.p().holidays;
+    const Holidays& h = s.p().state.holidays;
     ASSERT_EQ(h.HolidayCount, static_cast<int>(r.table.size()));
     for (std::size_t i = 0; i < r.table.size(); ++i) EXPECT_EQ(h.HolidayTable[i], r.table[i]);
   }
   Started full(Saved{.holidays = HolidayLineOf(100) + "9999"}.Text());
-  EXPECT_EQ(full.p().holidays.HolidayTable[99], (Holiday{100, 1, 1}));
+  EXPECT_EQ(full.p().state.holidays.HolidayTable[99], (Holiday{100, 1, 1}));
 }
 
 TEST(LoadSettings, PlacesAndShowsTheWindow) {
@@ -154,9 +154,9 @@ TEST(LoadSettings, PlacesAndShowsTheWindow) {
 
 TEST(LoadSettings, LeavesModeMinAsItWasWhenNoLineSetsIt) {
   HeadlessRun run;
-  run.Make().ModeMin = 1;
+  run.Make().state.ModeMin = 1;
   run.program->Start();
-  EXPECT_EQ(run.program->ModeMin, 1);
+  EXPECT_EQ(run.program->state.ModeMin, 1);
 }
 
 // "MODE_MIN :0" shows the window at once, before the month is drawn.

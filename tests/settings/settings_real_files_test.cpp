@@ -201,7 +201,7 @@ TEST(SettingsOnRealFiles, EverySetUpKeepsTheUsersFile) {
           r.arrange(dir);
           Program& p = run.Start();
           p.frmMain.cboWDay.SetListIndex(4);
-          p.frmMain.mnuEnd_Click();
+          p.frmMain.mnuEnd.Click();
 
           std::string failed;
           const std::string errors = run.platform.errors.str();
@@ -294,7 +294,7 @@ TEST(SettingsOnRealFiles, ASaveKilledAtAnyPointLeavesTheOldOrTheNewFile) {
       run.platform.UseFileSystem(files);
       Program& p = run.Start();
       p.frmMain.cboWDay.SetListIndex(4);
-      p.frmMain.mnuEnd_Click();
+      p.frmMain.mnuEnd.Click();
       ::_exit(0);
     }
     int status = 0;

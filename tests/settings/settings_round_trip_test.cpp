@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "headless_run.h"
+#include "platform/runtime_values/tray_notification.h"
+#include "platform/runtime_values/twips.h"
 #include "settings/settings_fixtures.h"
 
 namespace ombrelk {
@@ -43,7 +45,7 @@ Action ChooseWeekday(int index) {
   return [index](FrmMain& frm) { frm.cboWDay.SetListIndex(index); };
 }
 void DoubleClickTrayIcon(FrmMain& frm) {
-  frm.MouseMove(0, 0, 515 * 15, 0);
+  frm.MouseMove(0, 0, TrayNotificationX(kWmLButtonDblClk, kUsualTwipsPerPixel), 0);
 }
 void ToggleShowAtStart(FrmMain& frm) {
   frm.mnuFormShow.Click();
@@ -181,7 +183,7 @@ TEST(SettingsFile, FromStartUpToShutDown) {
     HeadlessRun run;
     if (r.file) run.WriteSettings(*r.file);
     Program& p = run.Start();
-    EXPECT_EQ(p.frmMain.mnuFormLaw.Checked(), p.LawMode());
+    EXPECT_EQ(p.frmMain.mnuFormLaw.Checked(), p.state.LawMode());
 
     EXPECT_EQ(run.ReadSettings(), r.recreated ? *r.recreated : *r.file);
     const bool backup = r.recreated && r.file;
@@ -193,7 +195,7 @@ TEST(SettingsFile, FromStartUpToShutDown) {
     }
 
     for (const Action& act : r.actions) act(p.frmMain);
-    p.frmMain.mnuEnd_Click();
+    p.frmMain.mnuEnd.Click();
 
     EXPECT_EQ(run.ReadSettings(), r.saved);
     EXPECT_EQ(FileNames(run.dir.path()), files);
@@ -212,12 +214,12 @@ TEST(SettingsFile, ASavedFileReadsBackAsItWasWritten) {
                             .show = "0",
                             .top_mode = "2"}
                           .Text());
-  first.Start().frmMain.mnuEnd_Click();
+  first.Start().frmMain.mnuEnd.Click();
   const std::string saved = first.ReadSettings();
 
   HeadlessRun second;
   second.WriteSettings(saved);
-  second.Start().frmMain.mnuEnd_Click();
+  second.Start().frmMain.mnuEnd.Click();
   EXPECT_EQ(second.ReadSettings(), saved);
   EXPECT_NE(saved.find("MODE_MIN :1\r\n"), std::string::npos);  // it started in the tray
 }

@@ -78,7 +78,7 @@ TEST(SettingsOnWindowsFiles, EverySetUpKeepsTheUsersFile) {
     p.frmMain.SetHwnd(HeadlessRun::kMainHwnd);
     p.Start();
     p.frmMain.cboWDay.SetListIndex(4);
-    p.frmMain.mnuEnd_Click();
+    p.frmMain.mnuEnd.Click();
     if (other != INVALID_HANDLE_VALUE) ::CloseHandle(other);
 
     EXPECT_EQ(testing::FileNames(path.parent_path()), std::vector<std::string>{"Ombrelk.ini"});

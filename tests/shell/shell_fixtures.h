@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "headless_run.h"
+#include "platform/runtime_values/tray_notification.h"
+#include "platform/runtime_values/twips.h"
 
 namespace ombrelk::testing {
 
@@ -56,9 +58,9 @@ inline const std::vector<std::string> kForceForegroundCalls{
     "SetForegroundWindow(0x1001)", "AttachThreadInput(11, 77, false)",
 };
 
-// The mouse-move event that carries a tray notification, message in pixels.
-inline void TrayNotify(FrmMain& frm, int message, float twips_per_pixel = 15) {
-  frm.MouseMove(0, 0, static_cast<float>(message) * twips_per_pixel, 0);
+// The mouse-move event that carries a tray notification, as a backend delivers it.
+inline void TrayNotify(FrmMain& frm, int message, float twips_per_pixel = kUsualTwipsPerPixel) {
+  frm.MouseMove(0, 0, TrayNotificationX(message, twips_per_pixel), 0);
 }
 
 }  // namespace ombrelk::testing

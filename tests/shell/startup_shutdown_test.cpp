@@ -59,7 +59,7 @@ TEST(SingleInstance, IsCheckedOnTheWindows95LineAndWhereThereAreNoPlatformIds) {
       EXPECT_EQ(CountOf(run.platform.calls, TrayCall(0)), 1U);
       EXPECT_FALSE(run.platform.ended);
     }
-    EXPECT_FALSE(p.Loading);
+    EXPECT_FALSE(p.state.Loading);
     EXPECT_EQ(run.ReadSettings(), ExampleFile());
   }
 }
@@ -88,11 +88,11 @@ TEST(SingleInstance, TwoUncheckedInstancesBothSaveTheLaterOneLast) {
 
   second.frmMain.cboWDay.SetListIndex(5);
   first.frmMain.cboWDay.SetListIndex(3);
-  first.frmMain.mnuEnd_Click();
+  first.frmMain.mnuEnd.Click();
   EXPECT_EQ(
       run.ReadSettings(),
       (Saved{"1800", "9000", "Wednesday", testing::kDefaultHolidayLine, "1", "0", "0"}.Text()));
-  second.frmMain.mnuEnd_Click();
+  second.frmMain.mnuEnd.Click();
   EXPECT_EQ(run.ReadSettings(),
             (Saved{"1800", "9000", "Friday", testing::kDefaultHolidayLine, "1", "0", "0"}.Text()));
 }
@@ -174,11 +174,11 @@ TEST(ShutDown, RecordsHiddenMakesVisibleRemovesTheIconThenSaves) {
     Program& p = run.Start();
     if (hide_first) testing::TrayNotify(p.frmMain, 515);
     const std::size_t before = run.platform.calls.size();
-    p.frmMain.mnuEnd_Click();
+    p.frmMain.mnuEnd.Click();
     EXPECT_EQ(CallsSince(run, before),
               (std::vector<std::string>{TrayCall(2), "Rename(Ombrelk.ini, visible=yes)",
                                         "EndProgram()"}));
-    EXPECT_EQ(p.ModeMin, hide_first ? 1 : 0);
+    EXPECT_EQ(p.state.ModeMin, hide_first ? 1 : 0);
   }
 }
 
@@ -187,7 +187,7 @@ TEST(ShutDown, TheNextStartBeginsWhereTheLastEnded) {
     HeadlessRun run;
     Program& p = run.Start();
     if (hide_first) testing::TrayNotify(p.frmMain, 515);
-    p.frmMain.mnuEnd_Click();
+    p.frmMain.mnuEnd.Click();
     HeadlessRun next;
     next.WriteSettings(run.ReadSettings());
     EXPECT_EQ(next.Start().frmMain.Visible(), !hide_first);
@@ -230,7 +230,7 @@ TEST(ShutDown, TheCloseButtonEndsTheProgramLikeTheExitEntry) {
     const auto calls = CallsSince(run, before);
     EXPECT_EQ(CountOf(calls, TrayCall(2)), 1U);
     EXPECT_GE(CountOf(calls, "EndProgram()"), 1U);
-    EXPECT_TRUE(run.program->frmMain.Unloaded());
+    EXPECT_TRUE(run.program->Unloaded());
     EXPECT_EQ(
         run.ReadSettings(),
         (Saved{"1800", "9000", "Tuesday", testing::kDefaultHolidayLine, "1", "0", "0"}.Text()));
@@ -274,7 +274,7 @@ TEST(NoTray, TheWindowIsNeverHidden) {
         frm.mnuSet.items,
         (std::vector<MenuItem*>{&frm.mnuFormShow, &frm.mnuFormTop, &frm.mnuFormLaw, &frm.mnuSetSep,
                                 &frm.mnuDisp, &frm.mnuEnd, &frm.mnuSep, &frm.mnuVersion}));
-    frm.mnuEnd_Click();
+    frm.mnuEnd.Click();
     EXPECT_EQ(CountOf(run.platform.calls, "Shell_NotifyIcon"), 0U);
     EXPECT_NE(run.ReadSettings().find("MODE_MIN :0\r\n"), std::string::npos);
   }
@@ -318,7 +318,7 @@ TEST(DayChange, TheCaptionAndTheMonthFollowTheDate) {
     FrmMain& frm = p.frmMain;
     if (r.shift != 314) frm.cmdSwitchMonth(r.shift).Click();
     run.platform.today = r.now;
-    frm.Clock_DayMayHaveChanged();
+    p.Clock_DayMayHaveChanged();
     EXPECT_EQ(frm.Caption(), r.caption);
     EXPECT_EQ(frm.lblYM.Caption(), r.month);
     for (int i = 0; i < frm.lblDay.Count(); ++i) {
@@ -331,9 +331,10 @@ TEST(DayChange, TheCaptionAndTheMonthFollowTheDate) {
 
 TEST(DayChange, TheSameDayDrawsNothing) {
   HeadlessRun run;
-  FrmMain& frm = run.Start().frmMain;
+  Program& p = run.Start();
+  FrmMain& frm = p.frmMain;
   frm.lblYM.SetCaption("untouched");
-  frm.Clock_DayMayHaveChanged();  // a resume within the day
+  p.Clock_DayMayHaveChanged();  // a resume within the day
   EXPECT_EQ(frm.lblYM.Caption(), "untouched");
 }
 

@@ -33,7 +33,7 @@ TEST(TrayIcon, IsAddedAtStartAndRemovedWithTheSameRecord) {
   run.WriteSettings(ExampleFile());
   Program& p = run.Start();
   EXPECT_EQ(CallsTo(run, "Shell_NotifyIcon"), Calls{TrayCall(0)});
-  const TrayIconRecord& rec = p.TrayIcon;
+  const TrayIconRecord& rec = p.state.TrayIcon;
   EXPECT_EQ(std::string(rec.szTip.data()), "2000/05/07");
   for (std::size_t i = 10; i < rec.szTip.size(); ++i) EXPECT_EQ(rec.szTip[i], '\0') << i;
 
@@ -41,7 +41,7 @@ TEST(TrayIcon, IsAddedAtStartAndRemovedWithTheSameRecord) {
   run.platform.today = std::chrono::year{2000} / 5 / 8;
   p.frmMain.cmdSwitchMonth(1).Click();
   EXPECT_EQ(p.frmMain.Caption(), "2000/05/08");
-  p.frmMain.mnuEnd_Click();
+  p.frmMain.mnuEnd.Click();
   EXPECT_EQ(CallsTo(run, "Shell_NotifyIcon"), (Calls{TrayCall(0), TrayCall(2)}));
 }
 
@@ -158,19 +158,19 @@ TEST(ShowEntry, ShowsAndRaisesWithoutActivating) {
 // would have and the user has not used the window since; a tray that
 // vanishes gives a hidden window back. The icon follows the tray either way.
 TEST(TrayComesAndGoes, TheWindowFollowsTheTray) {
-  using Act = std::function<void(FrmMain&)>;
-  const Act none = [](FrmMain&) {};
-  const Act appear = [](FrmMain& f) { f.Tray_Appeared(); };
-  const Act vanish = [](FrmMain& f) { f.Tray_Vanished(); };
+  using Act = std::function<void(Program&)>;
+  const Act none = [](Program&) {};
+  const Act appear = [](Program& p) { p.Tray_Appeared(); };
+  const Act vanish = [](Program& p) { p.Tray_Vanished(); };
   const auto then = [](Act a, Act b) {
-    return [a, b](FrmMain& f) {
-      a(f);
-      b(f);
+    return [a, b](Program& p) {
+      a(p);
+      b(p);
     };
   };
-  const auto minimise = [](FrmMain& f) {
-    f.SetWindowState(WindowState::Minimized);
-    f.Resize();
+  const auto minimise = [](Program& p) {
+    p.frmMain.SetWindowState(WindowState::Minimized);
+    p.frmMain.Resize();
   };
   const Calls added{TrayCall(0)};
   const Calls removed{TrayCall(0), TrayCall(2)};
@@ -200,9 +200,10 @@ TEST(TrayComesAndGoes, TheWindowFollowsTheTray) {
     HeadlessRun run;
     run.platform.tray_available = r.tray_at_start;
     run.WriteSettings(r.saved.Text());
-    FrmMain& frm = run.Start().frmMain;
+    Program& p = run.Start();
+    FrmMain& frm = p.frmMain;
     run.platform.today = std::chrono::year{2000} / 5 / 9;  // the tip keeps the start's date
-    r.act(frm);
+    r.act(p);
     EXPECT_EQ(frm.Visible(), r.visible);
     if (!r.visible) {
       EXPECT_EQ(frm.WindowState(), WindowState::Normal);  // back in normal size
@@ -234,9 +235,10 @@ TEST(TrayComesAndGoes, AUsedWindowStaysOnScreen) {
     HeadlessRun run;
     run.platform.tray_available = false;
     run.WriteSettings(Saved{.show = "0"}.Text());
-    FrmMain& frm = run.Start().frmMain;
+    Program& p = run.Start();
+    FrmMain& frm = p.frmMain;
     u.use(frm);
-    frm.Tray_Appeared();
+    p.Tray_Appeared();
     EXPECT_TRUE(frm.Visible());
     EXPECT_EQ(CallsTo(run, "Shell_NotifyIcon"), Calls{TrayCall(0)});
   }
@@ -250,12 +252,12 @@ TEST(TrayComesAndGoes, AHiddenWindowComesBackAtItsPlaceOnTopIfChecked) {
         Saved{.top = "1800", .left = "9000", .show = "0", .top_mode = top_mode}.Text());
     Program& p = run.Start();
     const std::size_t before = run.platform.calls.size();
-    p.frmMain.Tray_Vanished();
+    p.Tray_Vanished();
     const int insert_after = *top_mode == '1' ? kHwndTopMost : kHwndTop;
     EXPECT_EQ(CallsSince(run, before),
               (Calls{TrayCall(2), ZOrderCall(p.frmMain, insert_after, 600, 120)}));
     EXPECT_EQ(CountOf(run.platform.calls, "SetForegroundWindow"), 0U);
-    p.frmMain.mnuEnd_Click();  // no icon to remove any more
+    p.frmMain.mnuEnd.Click();  // no icon to remove any more
     EXPECT_EQ(CountOf(CallsSince(run, before), "Shell_NotifyIcon"), 1U);
   }
 }

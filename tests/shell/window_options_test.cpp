@@ -80,10 +80,10 @@ TEST(AlwaysOnTop, AWindowStartedInTheTrayBecomesTopmostByTheMenu) {
 
   const std::size_t before = run.platform.calls.size();
   frm.mnuFormTop.Click();
-  EXPECT_EQ(p.ModeTop, 0);
+  EXPECT_EQ(p.state.ModeTop, 0);
   EXPECT_FALSE(frm.mnuFormTop.Checked());
   frm.mnuFormTop.Click();
-  EXPECT_EQ(p.ModeTop, 1);
+  EXPECT_EQ(p.state.ModeTop, 1);
   EXPECT_TRUE(frm.mnuFormTop.Checked());
   EXPECT_EQ(CallsSince(run, before),
             (Calls{ZOrderCall(frm, -2, 5, 24), ZOrderCall(frm, -1, 5, 24)}));
@@ -95,7 +95,7 @@ TEST(AlwaysOnTop, AnOddValueIsLeftAloneUntilTheFirstChoice) {
   Program& p = run.Start();
   const std::size_t before = run.platform.calls.size();
   p.frmMain.mnuFormTop.Click();
-  EXPECT_EQ(p.ModeTop, 1);
+  EXPECT_EQ(p.state.ModeTop, 1);
   EXPECT_TRUE(p.frmMain.mnuFormTop.Checked());
   EXPECT_EQ(CallsSince(run, before), Calls{ZOrderCall(p.frmMain, -1, 600, 120)});
 }
@@ -117,7 +117,7 @@ TEST(ShowAtStartUp, OnlyFlipsItsCheckAndTheMode) {
   const std::size_t before = run.platform.calls.size();
   for (const int expected : {0, 1, 0}) {
     p.frmMain.mnuFormShow.Click();
-    EXPECT_EQ(p.ModeShow, expected);
+    EXPECT_EQ(p.state.ModeShow, expected);
     EXPECT_EQ(p.frmMain.mnuFormShow.Checked(), expected == 1);
     EXPECT_TRUE(p.frmMain.Visible());
   }
@@ -138,7 +138,7 @@ TEST(LawMode, TheEntryRedrawsTheMonthAtOnce) {
   const std::size_t before = run.platform.calls.size();
   for (const bool law : {true, false, true}) {
     p.frmMain.mnuFormLaw.Click();
-    EXPECT_EQ(p.mode_law, law ? 1 : 0);
+    EXPECT_EQ(p.state.mode_law, law ? 1 : 0);
     EXPECT_EQ(frm.mnuFormLaw.Checked(), law);
     EXPECT_EQ(colour_of_day("15"), law ? kBlack : kDarkRed);
     EXPECT_EQ(colour_of_day("21"), law ? kDarkRed : kBlack);

@@ -7,10 +7,10 @@
 #include <utility>
 #include <vector>
 
-#include "about/home_page.h"
 #include "day_grid.h"
 #include "headless_run.h"
 #include "platform/controls/key_codes.h"
+#include "view/home_page.h"
 #include "view/month_view.h"
 
 namespace ombrelk {
@@ -66,15 +66,15 @@ TEST(FormKeyDown, CtrlShortcutsSwitchTheMonthAndSwallowTheKey) {
   Program& p = run.Start();
   p.frmMain.cboWDay.SetListIndex(3);  // Wednesday first
   for (const auto& r : rows) {
-    p.ViewMonth = YM(2000, 7);
-    ShowMonth(p, kRedrawShift);
+    p.state.ViewMonth = YM(2000, 7);
+    ShowMonth(p.state, p.frmMain, p.sys.clock, kRedrawShift);
     const auto calls_before = run.platform.calls.size();
 
     EXPECT_EQ(Press(p, r.key, r.shift), r.key_left) << r.key << " with " << r.shift;
-    EXPECT_EQ(p.ViewMonth, r.shown) << r.key << " with " << r.shift;
+    EXPECT_EQ(p.state.ViewMonth, r.shown) << r.key << " with " << r.shift;
     EXPECT_EQ(DayCaptions(p.frmMain), ExpectedDayCaptions(r.shown.year, r.shown.month, 4));
     EXPECT_EQ(p.frmMain.cboWDay.ListIndex(), 3);
-    EXPECT_EQ(p.StartWeekday, 4);
+    EXPECT_EQ(p.state.StartWeekday, 4);
     EXPECT_EQ(run.platform.calls.size(), calls_before);
   }
 }
@@ -85,7 +85,7 @@ TEST(FormKeyDown, CtrlHomeOpensTheHomePageAndPassesTheKeyOn) {
   run.platform.calls.clear();
   EXPECT_EQ(Press(p, kVkHome, kCtrl), kVkHome);
   EXPECT_EQ(run.platform.calls, std::vector<std::string>{HomeCall()});
-  EXPECT_EQ(p.ViewMonth, YM(2000, 5));
+  EXPECT_EQ(p.state.ViewMonth, YM(2000, 5));
 
   run.platform.calls.clear();
   p.frmMain.cmdHOME.Click();
@@ -98,12 +98,12 @@ TEST(CmdSwitchMonth, ButtonsStepByTheirTags) {
   auto& buttons = p.frmMain.cmdSwitchMonth;
   buttons(2).Click();
   buttons(2).Click();
-  EXPECT_EQ(p.ViewMonth, YM(2000, 7));
+  EXPECT_EQ(p.state.ViewMonth, YM(2000, 7));
   buttons(1).Click();  // two months on, then back to this month
-  EXPECT_EQ(p.ViewMonth, YM(2000, 5));
+  EXPECT_EQ(p.state.ViewMonth, YM(2000, 5));
   EXPECT_EQ(DayCaptions(p.frmMain), ExpectedDayCaptions(2000, 5, 1));
   buttons(0).Click();
-  EXPECT_EQ(p.ViewMonth, YM(2000, 4));
+  EXPECT_EQ(p.state.ViewMonth, YM(2000, 4));
   EXPECT_EQ(p.frmMain.lblYM.Caption(), "2000/04");
 }
 
@@ -112,18 +112,18 @@ TEST(CboWDay, ChoosingMondayRedrawsTheShownMonthWithMondayFirst) {
   Program& p = run.Start();
   Press(p, kVkRight, kCtrl);
   Press(p, kVkRight, kCtrl);
-  ASSERT_EQ(p.ViewMonth, YM(2000, 7));
+  ASSERT_EQ(p.state.ViewMonth, YM(2000, 7));
 
   p.frmMain.cboWDay.SetListIndex(1);  // "Monday"
-  EXPECT_EQ(p.StartWeekday, 2);
-  EXPECT_EQ(p.ViewMonth, YM(2000, 7));
+  EXPECT_EQ(p.state.StartWeekday, 2);
+  EXPECT_EQ(p.state.ViewMonth, YM(2000, 7));
   EXPECT_EQ(p.frmMain.lblWeekDay(0).Caption(), "M");
   EXPECT_EQ(p.frmMain.lblWeekDay(6).ForeColor(), kDarkRed);
   EXPECT_EQ(p.frmMain.lblDay(5).Caption(), "1");  // 1 July 2000, a Saturday
   EXPECT_EQ(DayCaptions(p.frmMain), ExpectedDayCaptions(2000, 7, 2));
 
   p.frmMain.cboWDay.SetListIndex(6);  // "Saturday"
-  EXPECT_EQ(p.StartWeekday, 7);
+  EXPECT_EQ(p.state.StartWeekday, 7);
   EXPECT_EQ(p.frmMain.lblDay(0).Caption(), "1");
 }
 
@@ -177,10 +177,11 @@ TEST(LblMenu, TipNamesTheHolidayUnderThePointerInLawModeOnly) {
   };
   testing::HeadlessRun run(2026y / 9 / 7);
   Program& p = run.Start();
-  p.holidays.HolidayTable[static_cast<std::size_t>(p.holidays.HolidayCount++)] = {0, 9, 24};
+  p.state.holidays.HolidayTable[static_cast<std::size_t>(p.state.holidays.HolidayCount++)] = {0, 9,
+                                                                                              24};
   for (const int law : {0, 1}) {
-    p.mode_law = static_cast<std::int16_t>(law);
-    ShowMonth(p, 0);
+    p.state.mode_law = static_cast<std::int16_t>(law);
+    ShowMonth(p.state, p.frmMain, p.sys.clock, 0);
     for (const auto& r : rows) {
       p.frmMain.lbl_menu.MouseMove(0, 0, r.at.first, r.at.second);
       EXPECT_EQ(p.frmMain.lbl_menu.ToolTipText(), law == 1 ? r.by_law : "")
@@ -268,7 +269,7 @@ TEST(FormKeyDown, CtrlRightFromDecemberWalkThrough) {
     expected.push_back("lblDay(" + std::to_string(d) + ")=" + std::to_string(d));
   }
   EXPECT_EQ(log.lines, expected);
-  EXPECT_EQ(p.ViewMonth, YM(2001, 1));
+  EXPECT_EQ(p.state.ViewMonth, YM(2001, 1));
   EXPECT_EQ(frm.lblDay(1).ForeColor(), kDarkRed);  // New Year's Day
   EXPECT_EQ(frm.lblDay(8).ForeColor(), kDarkRed);  // second Monday
   EXPECT_EQ(frm.lblDay(6).ForeColor(), kBlue);

@@ -22,9 +22,9 @@ using testing::ReferenceWeekday;
 
 // Draws year/month through the redraw shift, as the weekday selector does.
 void Show(Program& p, int year, int month, int start_weekday) {
-  p.StartWeekday = static_cast<std::int16_t>(start_weekday);
-  p.ViewMonth = {static_cast<std::int16_t>(year), static_cast<std::int16_t>(month)};
-  ShowMonth(p, kRedrawShift);
+  p.state.StartWeekday = static_cast<std::int16_t>(start_weekday);
+  p.state.ViewMonth = {static_cast<std::int16_t>(year), static_cast<std::int16_t>(month)};
+  ShowMonth(p.state, p.frmMain, p.sys.clock, kRedrawShift);
 }
 
 const Label& CellOfDay(const FrmMain& frm, int day) {
@@ -114,11 +114,12 @@ TEST(ShowMonth, MovesTheMonthOnDisplay) {
   Program& p = run.Start();
   for (const auto& r : rows) {
     Show(p, 2000, 7, 1);  // something else on display first
-    p.ViewMonth = {static_cast<std::int16_t>(r.from_year), static_cast<std::int16_t>(r.from_month)};
-    ShowMonth(p, static_cast<std::int16_t>(r.shift));
+    p.state.ViewMonth = {static_cast<std::int16_t>(r.from_year),
+                         static_cast<std::int16_t>(r.from_month)};
+    ShowMonth(p.state, p.frmMain, p.sys.clock, static_cast<std::int16_t>(r.shift));
     const std::string name = std::to_string(r.from_year) + "/" + std::to_string(r.from_month) +
                              " shift " + std::to_string(r.shift);
-    EXPECT_EQ(p.ViewMonth,
+    EXPECT_EQ(p.state.ViewMonth,
               (YearMonth{static_cast<std::int16_t>(r.year), static_cast<std::int16_t>(r.month)}))
         << name;
     EXPECT_EQ(p.frmMain.lblYM.Caption(), r.ym) << name;
@@ -130,10 +131,10 @@ TEST(ShowMonth, MovesTheMonthOnDisplay) {
 TEST(ShowMonth, RedrawShiftAsTheFirstCallShowsTheCurrentMonth) {
   testing::HeadlessRun run;
   Program& p = run.Make();
-  p.StartWeekday = 1;
-  ASSERT_EQ(p.ViewMonth, (YearMonth{0, 0}));
-  ShowMonth(p, kRedrawShift);
-  EXPECT_EQ(p.ViewMonth, (YearMonth{2000, 5}));
+  p.state.StartWeekday = 1;
+  ASSERT_EQ(p.state.ViewMonth, (YearMonth{0, 0}));
+  ShowMonth(p.state, p.frmMain, p.sys.clock, kRedrawShift);
+  EXPECT_EQ(p.state.ViewMonth, (YearMonth{2000, 5}));
   EXPECT_EQ(p.frmMain.lblYM.Caption(), "2000/05");
   EXPECT_EQ(DayCaptions(p.frmMain), ExpectedDayCaptions(2000, 5, 1));
 }
@@ -142,10 +143,10 @@ TEST(ShowMonth, ReadsTodayAnewOnEveryCall) {
   testing::HeadlessRun run;
   Program& p = run.Start();
   run.platform.today = 2000y / 6 / 1;
-  ShowMonth(p, -1);
+  ShowMonth(p.state, p.frmMain, p.sys.clock, -1);
   EXPECT_EQ(p.frmMain.Caption(), "2000/06/01");
   EXPECT_EQ(p.frmMain.lblYM.Caption(), "2000/04");
-  ShowMonth(p, 0);
+  ShowMonth(p.state, p.frmMain, p.sys.clock, 0);
   EXPECT_EQ(p.frmMain.lblYM.Caption(), "2000/06");
   EXPECT_EQ(CellOfDay(p.frmMain, 1).ForeColor(), kYellow);
   EXPECT_NE(CellOfDay(p.frmMain, 7).ForeColor(), kYellow);
@@ -197,10 +198,11 @@ TEST(ShowMonth, ColoursHolidaysByTheRulesInForce) {
   };
   testing::HeadlessRun run(2026y / 9 / 7);
   Program& p = run.Start();
-  p.holidays.HolidayTable[static_cast<std::size_t>(p.holidays.HolidayCount++)] = {0, 6, 30};
+  p.state.holidays.HolidayTable[static_cast<std::size_t>(p.state.holidays.HolidayCount++)] = {0, 6,
+                                                                                              30};
   for (const auto& r : rows) {
     for (const int law : {0, 1}) {
-      p.mode_law = static_cast<std::int16_t>(law);
+      p.state.mode_law = static_cast<std::int16_t>(law);
       Show(p, 2026, r.month, 1);
       EXPECT_EQ(CellOfDay(p.frmMain, r.day).ForeColor(), law == 1 ? r.by_law : r.by_default)
           << "2026/" << r.month << "/" << r.day << (law == 1 ? " by law" : " by default");
@@ -211,8 +213,8 @@ TEST(ShowMonth, ColoursHolidaysByTheRulesInForce) {
 TEST(ShowMonth, ClearsCellsThatTheNewMonthLeavesEmpty) {
   testing::HeadlessRun run;
   Program& p = run.Start();
-  Show(p, 2009, 1, 1);  // cells 4 to 34
-  ShowMonth(p, 1);      // February 2009: cells 0 to 27
+  Show(p, 2009, 1, 1);                            // cells 4 to 34
+  ShowMonth(p.state, p.frmMain, p.sys.clock, 1);  // February 2009: cells 0 to 27
   EXPECT_EQ(DayCaptions(p.frmMain), ExpectedDayCaptions(2009, 2, 1));
   for (int i = 28; i <= 41; ++i) EXPECT_EQ(p.frmMain.lblDay(i).Caption(), "") << i;
 }
@@ -224,14 +226,14 @@ TEST(ShowMonth, WalkOverEveryMonthOf1990To2030) {
   Program& p = run.Start();
   const FrmMain& frm = p.frmMain;
   for (int start = 1; start <= 7; ++start) {
-    p.StartWeekday = static_cast<std::int16_t>(start);
-    p.ViewMonth = {1989, 12};
+    p.state.StartWeekday = static_cast<std::int16_t>(start);
+    p.state.ViewMonth = {1989, 12};
     for (int y = 1990; y <= 2030; ++y) {
       for (int m = 1; m <= 12; ++m) {
-        ShowMonth(p, 1);
+        ShowMonth(p.state, p.frmMain, p.sys.clock, 1);
         const std::string name =
             std::to_string(y) + "/" + std::to_string(m) + " start " + std::to_string(start);
-        ASSERT_EQ(p.ViewMonth,
+        ASSERT_EQ(p.state.ViewMonth,
                   (YearMonth{static_cast<std::int16_t>(y), static_cast<std::int16_t>(m)}))
             << name;
         ASSERT_EQ(DayCaptions(frm), ExpectedDayCaptions(y, m, start)) << name;
@@ -242,7 +244,7 @@ TEST(ShowMonth, WalkOverEveryMonthOf1990To2030) {
           Colour expected = kBlack;
           if (y == 2000 && m == 5 && d == 7) {
             expected = kYellow;
-          } else if (IsHoliday(p.holidays, static_cast<std::int16_t>(y),
+          } else if (IsHoliday(p.state.holidays, static_cast<std::int16_t>(y),
                                static_cast<std::int16_t>(m), static_cast<std::int16_t>(d)) ||
                      w == 1) {
             expected = kDarkRed;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/backends/stdfs/std_file_system.h"
+#include "platform/runtime_values/twips.h"
 #include "platform/services/services.h"
 
 namespace ombrelk {
@@ -39,7 +40,7 @@ class HeadlessPlatform : public Clock,
   bool tray_available = true;
   bool prev_instance = false;
   std::optional<std::int32_t> platform_id;  // none: not a Windows system
-  float twips_per_pixel = 15;
+  float twips_per_pixel = kUsualTwipsPerPixel;
   std::int32_t foreground_window = 0x2222;
   std::uint32_t foreground_thread = 77;
   std::uint32_t own_thread = 11;

@@ -11,7 +11,8 @@
 #include "platform/backends/qt/qt_platform.h"
 #include "platform/backends/qt/shutdown_requests.h"
 #include "platform/backends/qt/tray_watch.h"
-#include "shell/program.h"
+#include "program/program.h"
+#include "settings/settings_keys.h"
 
 int main(int argc, char** argv) {
   ombrelk::ApplicationArguments args(
@@ -25,16 +26,17 @@ int main(int argc, char** argv) {
   QApplication::setFont(ombrelk::DefaultControlFont());
 
   ombrelk::QtPlatform platform;
-  ombrelk::Program program(platform.services(), std::filesystem::current_path() / "Ombrelk.ini");
+  ombrelk::Program program(platform.services(),
+                           std::filesystem::current_path() / ombrelk::kSettingsFileName);
   ombrelk::ProgramWindows windows(program, platform.registry);
 
   // Trays come and go (a panel started after the calendar, restarted or
   // crashed); the calendar's window follows them.
   ombrelk::TrayWatch tray_watch([&program, &platform] {
     if (platform.tray.IsTrayAvailable()) {
-      program.frmMain.Tray_Appeared();
+      program.Tray_Appeared();
     } else {
-      program.frmMain.Tray_Vanished();
+      program.Tray_Vanished();
     }
   });
   platform.tray.SetProtocol(tray_watch.Protocol());
@@ -42,9 +44,9 @@ int main(int argc, char** argv) {
   windows.RunStartUp(program);
   // A second instance has shown its message and ended during start-up.
   if (platform.runtime.Ended()) return 0;
-  ombrelk::DayWatch day_watch([&program] { program.frmMain.Clock_DayMayHaveChanged(); });
+  ombrelk::DayWatch day_watch([&program] { program.Clock_DayMayHaveChanged(); });
   // From here on the calendar has settings to save: a request from outside to
   // end it takes the way of the tray menu's exit entry.
-  ombrelk::ShutdownRequests shutdown([&program] { program.frmMain.mnuEnd_Click(); });
+  ombrelk::ShutdownRequests shutdown([&program] { program.frmMain.mnuEnd.Click(); });
   return QApplication::exec();
 }

@@ -6,7 +6,7 @@ ProgramWindows::ProgramWindows(Program& program, WindowRegistry& registry)
     : registry_(registry), main_(program.frmMain), version_(program.dlgVersion, main_) {
   registry_.Add(program.frmMain, main_, kMainHwnd);
   registry_.Add(program.dlgVersion, version_, kVersionHwnd);
-  main_.peer().KeepUnmappedWhile([&program] { return program.frmMain.Unloaded(); });
+  main_.peer().KeepUnmappedWhile([&program] { return program.Unloaded(); });
 }
 
 void ProgramWindows::RunStartUp(Program& program) {

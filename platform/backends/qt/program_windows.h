@@ -5,7 +5,7 @@
 #include "platform/backends/qt/main_window.h"
 #include "platform/backends/qt/version_dialog.h"
 #include "platform/backends/qt/window_registry.h"
-#include "shell/program.h"
+#include "program/program.h"
 
 namespace ombrelk {
 

@@ -8,7 +8,8 @@
 
 #include "platform/backends/win32/program_windows.h"
 #include "platform/backends/win32/win32_platform.h"
-#include "shell/program.h"
+#include "program/program.h"
+#include "settings/settings_keys.h"
 
 int main() {
   // The manifest declares the program aware of the system's DPI; this covers
@@ -18,7 +19,8 @@ int main() {
   InitCommonControlsEx(&controls);
 
   ombrelk::Win32Platform platform(GetModuleHandleW(nullptr));
-  ombrelk::Program program(platform.services(), std::filesystem::current_path() / "Ombrelk.ini");
+  ombrelk::Program program(platform.services(),
+                           std::filesystem::current_path() / ombrelk::kSettingsFileName);
   ombrelk::ProgramWindows windows(program, platform);
 
   windows.RunStartUp(program);

@@ -46,7 +46,7 @@ void ProgramWindows::WatchTheDay() {
 
 void ProgramWindows::DayMayHaveChanged() {
   WatchTheDay();
-  program_.frmMain.Clock_DayMayHaveChanged();
+  program_.Clock_DayMayHaveChanged();
 }
 
 bool ProgramWindows::MainWindowMessage(UINT message, WPARAM wparam) {
@@ -54,7 +54,7 @@ bool ProgramWindows::MainWindowMessage(UINT message, WPARAM wparam) {
     if (program_.has_tray) {
       platform_.tray.AddAgain();
     } else {
-      program_.frmMain.Tray_Appeared();
+      program_.Tray_Appeared();
     }
     return true;
   }
@@ -63,9 +63,9 @@ bool ProgramWindows::MainWindowMessage(UINT message, WPARAM wparam) {
     DayMayHaveChanged();
     return message != WM_POWERBROADCAST;  // Windows wants TRUE for those
   }
-  if (message == WM_ENDSESSION && wparam != FALSE && !program_.frmMain.Unloaded()) {
+  if (message == WM_ENDSESSION && wparam != FALSE && !program_.Unloaded()) {
     // Windows ends the process when this message has been handled.
-    program_.frmMain.mnuEnd_Click();
+    program_.frmMain.mnuEnd.Click();
     return true;
   }
   return false;

@@ -2,7 +2,7 @@
 
 #include "platform/backends/win32/form_peer.h"
 #include "platform/backends/win32/win32_platform.h"
-#include "shell/program.h"
+#include "program/program.h"
 
 namespace ombrelk {
 

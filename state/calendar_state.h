@@ -4,26 +4,17 @@
 #include <filesystem>
 #include <string>
 
-#include "about/dlg_version.h"
+#include "calendar/date_helpers.h"
 #include "calendar/holiday_table.h"
 #include "calendar/today.h"
-#include "platform/services/services.h"
 #include "platform/services/tray_area.h"
-#include "view/frm_main.h"
-#include "view/month_view.h"
 
 namespace ombrelk {
 
-// One run of the calendar: the state its procedures share, its two windows and
-// the platform it runs on. Nothing of it lives outside this object, so each
-// test builds a fresh one.
-class Program {
- public:
-  Program(Services services, std::filesystem::path settings_file);
-  Program(const Program&) = delete;
-  Program& operator=(const Program&) = delete;
-
-  Services sys;
+// The state the calendar's procedures share for the whole run: the given
+// module-wide values and the program's own flags. It holds no window and no
+// service, so every procedure can be handed just this and what it touches.
+struct CalendarState {
   std::filesystem::path settings_file;
 
   // The weekday of the grid's first column, 1 = Sunday ... 7 = Saturday; -1 until read.
@@ -57,15 +48,11 @@ class Program {
   std::string settings_file_kept;
   // The calendar window's visibility while the version dialog is open.
   bool SavedVisible = false;
-
-  FrmMain frmMain;
-  DlgVersion dlgVersion;
+  // Set once the calendar window has been unloaded; nothing runs after it.
+  bool unloaded = false;
 
   // The one place that says which holiday rules the calendar shows.
   bool LawMode() const { return mode_law == 1; }
-
-  // Runs the calendar window's load handler: the whole start-up.
-  void Start() { frmMain.Form_Load(); }
 };
 
 }  // namespace ombrelk

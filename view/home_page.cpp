@@ -1,4 +1,4 @@
-#include "about/home_page.h"
+#include "view/home_page.h"
 
 #ifndef OMBRELK_HOME_PAGE
 #error "OMBRELK_HOME_PAGE must be defined by the build"

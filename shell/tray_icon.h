@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+
+namespace ombrelk {
+
+class FrmMain;
+class WindowSystem;
+struct CalendarState;
+struct Services;
+
+// Fills the tray record and adds the icon; at start-up the window is hidden
+// when it is not to be shown, later always. Without a tray the window stays
+// on screen and the tray menu's entries join the settings menu.
+void AddTrayIcon(CalendarState& state, FrmMain& frm, const Services& sys);
+
+// A notification area appeared (a panel started late, or again) or vanished
+// (the panel ended or crashed).
+void Tray_Appeared(CalendarState& state, FrmMain& frm, const Services& sys);
+void Tray_Vanished(CalendarState& state, FrmMain& frm, const Services& sys);
+
+// Tray notifications, the mouse message encoded in X: a double-click shows or
+// hides the window, a right press opens the tray menu.
+void Form_MouseMove(FrmMain& frm, const Services& sys, std::int16_t Button, std::int16_t Shift,
+                    float X, float Y);
+
+// Minimising sends the window to the tray, where there is one.
+void Form_Resize(const CalendarState& state, FrmMain& frm);
+
+// The tray menu's show entry.
+void mnuDisp_Click(FrmMain& frm, WindowSystem& windows);
+
+}  // namespace ombrelk
