@@ -16,6 +16,10 @@ inline constexpr std::int16_t kSaturday = 7;
 inline constexpr std::array<std::string_view, 7> kWeekdayNames{
     "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
 
+// The weekdays as a Japanese date writes them, Sunday first.
+inline constexpr std::array<std::string_view, 7> kWeekdayKanji{"日", "月", "火", "水",
+                                                               "木", "金", "土"};
+
 // The Gregorian rule, for any 16-bit year.
 constexpr bool IsLeapYear(std::int16_t year) {
   return !(year % 400 != 0 && (year % 100 == 0 || year % 4 != 0));
