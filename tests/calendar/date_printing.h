@@ -5,6 +5,7 @@
 #include <ostream>
 #include <string>
 
+#include "calendar/japanese_era.h"
 #include "calendar/old_calendar.h"
 
 namespace ombrelk {
@@ -25,6 +26,10 @@ inline std::string IsoDate(std::chrono::year_month_day date) {
 // leap third month.
 inline void PrintTo(const OldDate& date, std::ostream* out) {
   *out << (date.leap ? "閏" : "") << date.month << "/" << date.day;
+}
+
+inline void PrintTo(const EraYear& era, std::ostream* out) {
+  *out << era.era << era.year;
 }
 
 }  // namespace ombrelk
