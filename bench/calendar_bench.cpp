@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <cstdint>
 #include <vector>
 
@@ -7,6 +8,7 @@
 #include "calendar/holiday_law.h"
 #include "calendar/holiday_table.h"
 #include "calendar/is_holiday.h"
+#include "calendar/japanese_era.h"
 
 namespace ombrelk {
 namespace {
@@ -85,6 +87,15 @@ void BM_LawHolidayDefaultTable(benchmark::State& state) {
   });
 }
 BENCHMARK(BM_LawHolidayDefaultTable)->Unit(benchmark::kMillisecond);
+
+// The era date and 六曜 of every day the old calendar's table covers.
+void BM_EraAndRokuyoText(benchmark::State& state) {
+  static const std::vector<Date> kDays = DaysOf(1873, 2100);
+  RunOver(state, kDays, [](std::int16_t y, std::int16_t m, std::int16_t d) {
+    return EraAndRokuyoText(std::chrono::year{y} / m / d);
+  });
+}
+BENCHMARK(BM_EraAndRokuyoText)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace ombrelk

@@ -23,6 +23,10 @@ struct YearMonth {
   friend bool operator==(const YearMonth&, const YearMonth&) = default;
 };
 
+// The weekdays as a Japanese date writes them, Sunday first.
+inline constexpr std::array<std::string_view, 7> kWeekdayKanji{"日", "月", "火", "水",
+                                                               "木", "金", "土"};
+
 // The Gregorian rule, for any 16-bit year.
 constexpr bool IsLeapYear(std::int16_t year) {
   return !(year % 400 != 0 && (year % 100 == 0 || year % 4 != 0));
