@@ -54,11 +54,15 @@ bool IsUtf8(std::string_view text) {
 }
 
 // The file as UTF-8. A file saved as UTF-8 shows itself by its header or its
-// byte order mark; any other is read as published, in code page 932.
+// byte order mark, and must then be UTF-8 throughout; any other is read as
+// published, in code page 932.
 std::optional<std::string> ToUtf8(std::string_view bytes, const Cp932Decoder& decode) {
   const bool marked = bytes.starts_with(kByteOrderMark);
   const std::string_view text = marked ? bytes.substr(kByteOrderMark.size()) : bytes;
-  if ((marked || text.starts_with(kHolidayListHeader)) && IsUtf8(text)) return std::string(text);
+  if (marked || text.starts_with(kHolidayListHeader)) {
+    if (!IsUtf8(text)) return std::nullopt;
+    return std::string(text);
+  }
   if (!decode) return std::nullopt;
   return decode(bytes);
 }

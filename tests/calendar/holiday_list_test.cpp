@@ -61,6 +61,7 @@ TEST(ReadHolidayList, RefusesTheWholeFileAndKeepsTheListItHad) {
       {kHeader + "\n" + std::string(kHolidayListMaxBytes, '\n'), "1 MB を超えています。"},
       {kHeader932 + "\r\n2026/9/21,\x81\x20\r\n", "文字コードが読めません。"},
       {"\xEF\xBB\xBF" + kHeader932, "文字コードが読めません。"},
+      {rows_ok + "2026/9/22,\xE5\x9B\n", "文字コードが読めません。"},  // UTF-8 cut off
       {"", "見出しの行がありません。"},
       {"date,name\r\n2026/9/21,a\r\n", "見出しの行がありません。"},
       {"\xEF\xBB\xBF\n" + kHeader, "見出しの行がありません。"},
