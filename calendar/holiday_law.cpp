@@ -233,16 +233,14 @@ Name DayOff(const year_month_day& date) {
   return Name::None;
 }
 
-// A date of the user's table that is not one of the default rows: the law
-// decides those days instead.
-bool IsUsersOwnDate(const Holidays& holidays, const year_month_day& date) {
+}  // namespace
+
+bool IsUsersOwnDate(const Holidays& holidays, year_month_day date) {
   return FindTableEntry(holidays, static_cast<int>(date.year()),
                         static_cast<int>(static_cast<unsigned>(date.month())),
                         static_cast<int>(static_cast<unsigned>(date.day())),
                         IsDefaultRow) != nullptr;
 }
-
-}  // namespace
 
 std::string_view LawDayOffName(year_month_day date) {
   return kNameTexts[static_cast<std::size_t>(DayOff(date))];
@@ -259,7 +257,7 @@ bool IsLawHoliday(const Holidays& holidays, std::int16_t year, std::int16_t mont
 std::string_view LawHolidayName(const Holidays& holidays, year_month_day date) {
   const std::string_view name = LawDayOffName(date);
   if (!name.empty()) return name;
-  return IsUsersOwnDate(holidays, date) ? "休日" : "";
+  return IsUsersOwnDate(holidays, date) ? kUsersDayOffName : "";
 }
 
 }  // namespace ombrelk

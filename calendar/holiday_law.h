@@ -19,6 +19,14 @@ inline constexpr std::chrono::year_month_day kHolidayActStart{
 // day between two national holidays; empty for every other day.
 std::string_view LawDayOffName(std::chrono::year_month_day date);
 
+// The name of a day that is off only by the user's table.
+inline constexpr std::string_view kUsersDayOffName = "休日";
+
+// Whether a date of the user's table that is not one of the fifteen default
+// rows falls on date. The default rows stand for holidays whose dates the law
+// decides instead.
+bool IsUsersOwnDate(const Holidays& holidays, std::chrono::year_month_day date);
+
 // The law mode's holiday test: the law's days off, and the dates of the user's
 // table that are not one of the fifteen default rows. Such a user's date adds
 // only that day; no substitute or in-between day follows from it.
