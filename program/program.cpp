@@ -43,6 +43,10 @@ void Program::Tray_Vanished() {
   ombrelk::Tray_Vanished(state, frmMain, sys);
 }
 
+void Program::EndSession() {
+  ombrelk::EndSession(state, frmMain, sys);
+}
+
 void Program::Clock_DayMayHaveChanged() {
   ombrelk::Clock_DayMayHaveChanged(state, frmMain, sys.clock);
 }

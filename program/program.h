@@ -31,6 +31,8 @@ class Program {
   void Tray_Appeared();
   void Tray_Vanished();
   void Clock_DayMayHaveChanged();
+  // The session ends or the system asks the program to end.
+  void EndSession();
 
   // Whether the calendar window has been unloaded (the program is ending).
   bool Unloaded() const { return state.unloaded; }

@@ -14,7 +14,7 @@ IoResult Finish(WritableFile& file, IoResult result) {
 IoResult ReplaceThroughTemporary(FileSystem& files, const std::filesystem::path& target,
                                  std::string_view data) {
   OpenedFile temp = files.CreateTemporary(target);
-  if (!temp.file) return {temp.error};
+  if (!temp.file) return {temp.error, temp.errno_value};
   IoResult result = Finish(*temp.file, temp.file->Write(data));
   temp.file.reset();
   if (result.ok()) result = files.Rename(temp.path, target);
@@ -31,7 +31,7 @@ IoResult ReplaceThroughTemporary(FileSystem& files, const std::filesystem::path&
 IoResult WriteInPlace(FileSystem& files, const std::filesystem::path& target,
                       std::string_view data) {
   OpenedFile opened = files.OpenInPlace(target);
-  if (!opened.file) return {opened.error};
+  if (!opened.file) return {opened.error, opened.errno_value};
   WritableFile& file = *opened.file;
   IoResult result = file.Reserve(data.size());
   if (result.ok()) result = file.Write(data);

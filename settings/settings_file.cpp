@@ -1,5 +1,6 @@
 #include "settings/settings_file.h"
 
+#include <cerrno>
 #include <cmath>
 #include <functional>
 #include <optional>
@@ -113,6 +114,32 @@ bool ApplyLine(SettingsTarget& t, std::string_view line, ReadProgress& progress)
     frm.mnuFormLaw.SetChecked(t.state.mode_law == 1);
   }
   return true;
+}
+
+// The common reasons in the user's words, any other in the system's.
+std::string ReasonText(const IoResult& failed) {
+  switch (failed.errno_value) {
+    case EACCES:
+    case EPERM:
+      return "書き込む権限がありません。";
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+      return "ディスクに空きがありません。";
+    case EROFS:
+      return "読み取り専用の場所です。";
+    default:
+      return failed.error;
+  }
+}
+
+std::string NotSavedMessage(const std::filesystem::path& file, const std::string& reason) {
+  // UTF-8 like every text the program shows, also for a folder named in
+  // Japanese on Windows, where string() would give the ANSI code page.
+  const std::u8string name = file.u8string();
+  return "設定を保存できませんでした。\n" +
+         std::string(reinterpret_cast<const char*>(name.data()), name.size()) + "\n" + reason;
 }
 
 std::string KeyLine(std::string_view key, std::string_view value) {
@@ -236,8 +263,8 @@ void LoadSettings(CalendarState& state, FrmMain& frm, FileSystem& files, std::os
   SupplyDefaults(t, progress, nullptr);
 }
 
-void SaveSettings(const CalendarState& state, const FrmMain& frm, FileSystem& files,
-                  std::ostream& errors) {
+std::optional<std::string> SaveSettings(const CalendarState& state, const FrmMain& frm,
+                                        FileSystem& files, std::ostream& errors) {
   std::string out;
   out += KeyLine(kKeyFormTop, SingleText(frm.Top()));
   out += KeyLine(kKeyFormLeft, SingleText(frm.Left()));
@@ -250,10 +277,14 @@ void SaveSettings(const CalendarState& state, const FrmMain& frm, FileSystem& fi
   if (state.LawMode()) out += KeyLine(kKeyModeLaw, "1");
   if (!state.settings_file_kept.empty()) {
     ReportNotSaved(errors, state.settings_file, state.settings_file_kept);
-    return;
+    return NotSavedMessage(
+        state.settings_file,
+        "読めなかった設定ファイルの控えを作れなかったため、書き換えていません。");
   }
   const IoResult written = WriteFileDurably(files, state.settings_file, out);
-  if (!written.ok()) ReportNotSaved(errors, state.settings_file, written.error);
+  if (written.ok()) return std::nullopt;
+  ReportNotSaved(errors, state.settings_file, written.error);
+  return NotSavedMessage(state.settings_file, ReasonText(written));
 }
 
 }  // namespace ombrelk

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <ostream>
+#include <string>
 
 namespace ombrelk {
 
@@ -17,8 +19,10 @@ struct CalendarState;
 void LoadSettings(CalendarState& state, FrmMain& frm, FileSystem& files, std::ostream& errors,
                   const std::function<void()>& apply_top_most);
 
-// Writes the whole settings file anew at shut-down.
-void SaveSettings(const CalendarState& state, const FrmMain& frm, FileSystem& files,
-                  std::ostream& errors);
+// Writes the whole settings file anew at shut-down. A file that could not be
+// written leaves a line on errors; the result then says so in Japanese for the
+// user, naming the file and the reason.
+std::optional<std::string> SaveSettings(const CalendarState& state, const FrmMain& frm,
+                                        FileSystem& files, std::ostream& errors);
 
 }  // namespace ombrelk

@@ -15,14 +15,6 @@ namespace {
 
 constexpr float kMainWindowWidth = 2775;
 
-// The single-instance check runs on the Windows 95 line, as it always did, and
-// on systems without Windows platform ids, where the desktop keeps one
-// calendar per user.
-bool ChecksForAnotherInstance(Runtime& runtime) {
-  const auto platform_id = runtime.GetPlatformId();
-  return !platform_id.has_value() || *platform_id == kVerPlatformWin32Windows;
-}
-
 // The calendar window comes on screen when its load handler ends, as a
 // program's start-up window does, unless start-up sent it to the tray: the
 // settings said it was hidden at the last exit ("MODE_MIN :1") or is not to be
@@ -34,20 +26,31 @@ void ShowUnlessSentToTray(const CalendarState& state, FrmMain& frm) {
   if (!sent_to_tray) frm.SetVisible(true);
 }
 
-void UnloadWindow(CalendarState& state, FrmMain& frm, const Services& sys) {
-  if (state.unloaded) return;
+std::optional<std::string> UnloadWindow(CalendarState& state, FrmMain& frm, const Services& sys) {
+  if (state.unloaded) return std::nullopt;
   state.unloaded = true;
   std::int16_t cancel = 0;
-  Form_Unload(state, frm, sys, cancel);
+  std::optional<std::string> not_saved = Form_Unload(state, frm, sys, cancel);
   frm.SetVisible(false);
+  return not_saved;
+}
+
+// The user ended the calendar: a save that failed is said where they see it.
+void EndByUser(CalendarState& state, FrmMain& frm, const Services& sys) {
+  const std::optional<std::string> not_saved = UnloadWindow(state, frm, sys);
+  if (not_saved) ShowProblem(sys, *not_saved);
+  sys.runtime.EndProgram();
 }
 
 }  // namespace
 
 void Form_Load(CalendarState& state, FrmMain& frm, const Services& sys) {
   Runtime& runtime = sys.runtime;
-  if (ChecksForAnotherInstance(runtime) && runtime.PrevInstance()) {
-    sys.shell.MessageBox("起動済みです。", kMbIconExclamation, "Ombrelk");
+  // One calendar per user session on every system: two would both rewrite
+  // the settings file at exit, the last one's changes winning, and show two
+  // tray icons.
+  if (runtime.PrevInstance()) {
+    ShowProblem(sys, "起動済みです。");
     runtime.EndProgram();
     return;
   }
@@ -66,24 +69,31 @@ void Form_Load(CalendarState& state, FrmMain& frm, const Services& sys) {
   state.Loading = false;
 }
 
-void Form_Unload(CalendarState& state, FrmMain& frm, const Services& sys,
-                 std::int16_t& /*Cancel*/) {
+std::optional<std::string> Form_Unload(CalendarState& state, FrmMain& frm, const Services& sys,
+                                       std::int16_t& /*Cancel*/) {
   state.ModeMin = frm.Visible() ? 0 : 1;
   frm.SetVisible(true);
   if (state.has_tray) sys.tray.Shell_NotifyIcon(kNimDelete, state.TrayIcon);
-  SaveSettings(state, frm, sys.files, sys.errors);
+  return SaveSettings(state, frm, sys.files, sys.errors);
 }
 
 void mnuEnd_Click(CalendarState& state, FrmMain& frm, const Services& sys) {
-  UnloadWindow(state, frm, sys);
-  sys.runtime.EndProgram();
+  EndByUser(state, frm, sys);
 }
 
 void Form_UserClose(CalendarState& state, FrmMain& frm, const Services& sys) {
   // The version dialog may still be loaded, hidden; the program ends anyway,
   // so it never lingers without a window and a tray icon.
+  EndByUser(state, frm, sys);
+}
+
+void EndSession(CalendarState& state, FrmMain& frm, const Services& sys) {
   UnloadWindow(state, frm, sys);
   sys.runtime.EndProgram();
+}
+
+void ShowProblem(const Services& sys, const std::string& text) {
+  sys.shell.MessageBox(text, kMbIconExclamation, "Ombrelk");
 }
 
 }  // namespace ombrelk

@@ -9,9 +9,12 @@
 
 namespace ombrelk {
 
-// The outcome of a file operation: empty error on success, else why it failed.
+// The outcome of a file operation: empty error on success, else why it
+// failed in the system's words, with the C library's errno value for it (0
+// when there is none) so that a message can name the common reasons itself.
 struct IoResult {
   std::string error;
+  int errno_value = 0;
   bool ok() const { return error.empty(); }
 };
 
@@ -46,6 +49,7 @@ struct OpenedFile {
   std::unique_ptr<WritableFile> file;
   std::filesystem::path path;
   std::string error;
+  int errno_value = 0;
 };
 
 // The few file operations the settings need, so that tests can inject faults

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -45,18 +47,32 @@ TEST(SettingsWrite, GoesThroughATemporaryFileRenamedWhenComplete) {
 }
 
 // Where no temporary file can be renamed, the file is written in place; only
-// when that fails too does the old file stay, with one line saying why.
+// when that fails too does the old file stay, with one line saying why, and a
+// message box saying it to the user who ended the calendar (in Japanese for
+// the common reasons); a session that ends only logs it.
 TEST(SettingsWrite, AFailedShutDownWriteKeepsTheOldFile) {
+  const IoResult full{"No space left on device", ENOSPC};
+  const IoResult denied{"Permission denied", EACCES};
+  const IoResult read_only{"Read-only file system", EROFS};
+  const IoResult odd{"Input/output error", EIO};
   const struct {
     const char* name;
-    std::optional<std::string> write_error, rename_error, in_place_error;
-    const char* why;  // nullptr: saved in place
+    std::optional<IoResult> write_error, rename_error, in_place_error;
+    const char* why;     // nullptr: saved in place
+    const char* reason;  // what the message box says of it
+    bool session_end = false;
   } rows[] = {
-      {"the disk is full", "No space left on device", std::nullopt, std::nullopt,
-       "No space left on device"},
-      {"the rename fails", std::nullopt, "Permission denied", std::nullopt, nullptr},
-      {"the rename fails and the file is read-only", std::nullopt, "Permission denied",
-       "Read-only file system", "Read-only file system"},
+      {"the disk is full", full, std::nullopt, std::nullopt, "No space left on device",
+       "ディスクに空きがありません。"},
+      {"the rename fails", std::nullopt, denied, std::nullopt, nullptr, nullptr},
+      {"the rename fails and the file is read-only", std::nullopt, denied, read_only,
+       "Read-only file system", "読み取り専用の場所です。"},
+      {"no permission", std::nullopt, denied, denied, "Permission denied",
+       "書き込む権限がありません。"},
+      {"another reason", odd, std::nullopt, std::nullopt, "Input/output error",
+       "Input/output error"},
+      {"the session ends", full, std::nullopt, std::nullopt, "No space left on device", nullptr,
+       true},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.name);
@@ -69,7 +85,20 @@ TEST(SettingsWrite, AFailedShutDownWriteKeepsTheOldFile) {
     files.write_error = r.write_error;
     files.rename_error = r.rename_error;
     files.in_place_error = r.in_place_error;
-    p.frmMain.mnuEnd.Click();
+    if (r.session_end) {
+      p.EndSession();
+    } else {
+      p.frmMain.mnuEnd.Click();
+    }
+    std::vector<std::string> boxes;
+    std::copy_if(run.platform.calls.begin(), run.platform.calls.end(), std::back_inserter(boxes),
+                 [](const std::string& c) { return c.rfind("MessageBox", 0) == 0; });
+    std::vector<std::string> expected_boxes;
+    if (r.reason != nullptr) {
+      expected_boxes.push_back("MessageBox(設定を保存できませんでした。\n" +
+                               run.settings_file().string() + "\n" + r.reason + ", 48, Ombrelk)");
+    }
+    EXPECT_EQ(boxes, expected_boxes);
 
     EXPECT_EQ(FileNames(run.dir.path()), std::vector<std::string>{"Ombrelk.ini"});
     if (r.why == nullptr) {
@@ -103,8 +132,8 @@ TEST(SettingsWrite, AFailedRecoveryWriteLetsTheProgramStart) {
   for (const auto& r : rows) {
     SCOPED_TRACE(r.name);
     FaultyFileSystem files;
-    files.write_error = "Read-only file system";
-    files.rename_error = "Read-only file system";
+    files.write_error = IoResult{"Read-only file system", EROFS};
+    files.rename_error = IoResult{"Read-only file system", EROFS};
     files.read_fails = r.read_fails;
     HeadlessRun run;
     run.platform.UseFileSystem(files);

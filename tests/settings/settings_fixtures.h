@@ -82,10 +82,10 @@ inline std::string HolidayLineOf(int n) {
 // leaves half of the data behind, as a full disk would.
 class FaultyFileSystem : public StdFileSystem {
  public:
-  std::optional<std::string> write_error;     // every Reserve and Write fails with this reason
-  std::optional<std::string> rename_error;    // every Rename fails with this reason
-  std::optional<std::string> in_place_error;  // every OpenInPlace fails with this reason
-  bool read_fails = false;                    // ReadAll as for a file that cannot be opened
+  std::optional<IoResult> write_error;     // every Reserve and Write fails with this reason
+  std::optional<IoResult> rename_error;    // every Rename fails with this reason
+  std::optional<IoResult> in_place_error;  // every OpenInPlace fails with this reason
+  bool read_fails = false;                 // ReadAll as for a file that cannot be opened
   std::vector<std::string> renames;  // "from -> to", by file name, ".tmp" and what follows as "*"
 
   ReadResult ReadAll(const std::filesystem::path& path) override {
@@ -96,7 +96,7 @@ class FaultyFileSystem : public StdFileSystem {
     return Faulty(StdFileSystem::CreateTemporary(target));
   }
   OpenedFile OpenInPlace(const std::filesystem::path& path) override {
-    if (in_place_error) return {nullptr, path, *in_place_error};
+    if (in_place_error) return {nullptr, path, in_place_error->error, in_place_error->errno_value};
     return Faulty(StdFileSystem::OpenInPlace(path));
   }
   IoResult Rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
@@ -104,23 +104,23 @@ class FaultyFileSystem : public StdFileSystem {
     if (const auto tmp = name.find(".tmp"); tmp != std::string::npos)
       name.replace(tmp + 4, name.npos, "*");
     renames.push_back(name + " -> " + to.filename().string());
-    if (rename_error) return {*rename_error};
+    if (rename_error) return *rename_error;
     return StdFileSystem::Rename(from, to);
   }
 
  private:
   class File : public WritableFile {
    public:
-    File(std::unique_ptr<WritableFile> real, const std::optional<std::string>& error)
+    File(std::unique_ptr<WritableFile> real, const std::optional<IoResult>& error)
         : real_(std::move(real)), error_(error) {}
     IoResult Reserve(std::size_t length) override {
-      if (error_) return {*error_};
+      if (error_) return *error_;
       return real_->Reserve(length);
     }
     IoResult Write(std::string_view data) override {
       if (!error_) return real_->Write(data);
       real_->Write(data.substr(0, data.size() / 2));
-      return {*error_};
+      return *error_;
     }
     IoResult Truncate(std::size_t length) override { return real_->Truncate(length); }
     IoResult Sync() override { return real_->Sync(); }
@@ -128,7 +128,7 @@ class FaultyFileSystem : public StdFileSystem {
 
    private:
     std::unique_ptr<WritableFile> real_;
-    std::optional<std::string> error_;
+    std::optional<IoResult> error_;
   };
   OpenedFile Faulty(OpenedFile opened) const {
     if (opened.file) opened.file = std::make_unique<File>(std::move(opened.file), write_error);

@@ -27,16 +27,17 @@ using testing::HeadlessRun;
 using testing::Saved;
 using testing::TrayCall;
 
-TEST(SingleInstance, IsCheckedOnTheWindows95LineAndWhereThereAreNoPlatformIds) {
+TEST(SingleInstance, IsCheckedOnEverySystem) {
   const struct {
     std::optional<std::int32_t> platform_id;
     bool prev_instance, refused;
   } rows[] = {
       {1, true, true},
       {1, false, false},
-      {2, true, false},
-      {0, true, false},
-      {-1, true, false},
+      {2, true, true},
+      {2, false, false},
+      {0, true, true},
+      {-1, true, true},
       {std::nullopt, true, true},
       {std::nullopt, false, false},
   };

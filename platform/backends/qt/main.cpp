@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
   if (platform.runtime.Ended()) return 0;
   ombrelk::DayWatch day_watch([&program] { program.Clock_DayMayHaveChanged(); });
   // From here on the calendar has settings to save: a request from outside to
-  // end it takes the way of the tray menu's exit entry.
-  ombrelk::ShutdownRequests shutdown([&program] { program.frmMain.mnuEnd.Click(); });
+  // end it saves them as the tray menu's exit entry does.
+  ombrelk::ShutdownRequests shutdown([&program] { program.EndSession(); });
   return QApplication::exec();
 }

@@ -30,7 +30,7 @@ using stdfs::kTemporaryNameTries;
 using stdfs::TemporaryName;
 
 IoResult Failed(int error) {
-  return {stdfs::ErrnoText(error)};
+  return {stdfs::ErrnoText(error), error};
 }
 
 // errno after a failed call.
@@ -84,7 +84,10 @@ class PosixFile : public WritableFile {
 };
 
 OpenedFile Opened(int fd, const std::filesystem::path& path) {
-  if (fd < 0) return {nullptr, path, stdfs::ErrnoText(LastError())};
+  if (fd < 0) {
+    const int error = LastError();
+    return {nullptr, path, stdfs::ErrnoText(error), error};
+  }
   return {std::make_unique<PosixFile>(fd), path, {}};
 }
 
@@ -122,11 +125,11 @@ OpenedFile StdFileSystem::CreateTemporary(const std::filesystem::path& target) {
       const int error = LastError();
       ::close(fd);
       ::unlink(temp.c_str());
-      return {nullptr, temp, stdfs::ErrnoText(error)};
+      return {nullptr, temp, stdfs::ErrnoText(error), error};
     }
     return Opened(fd, temp);
   }
-  return {nullptr, target, stdfs::ErrnoText(EEXIST)};
+  return {nullptr, target, stdfs::ErrnoText(EEXIST), EEXIST};
 }
 
 OpenedFile StdFileSystem::OpenInPlace(const std::filesystem::path& path) {

@@ -28,34 +28,46 @@ namespace {
 using stdfs::kTemporaryNameTries;
 using stdfs::TemporaryName;
 
-// The reason for a Windows error in the same words the C library uses for
-// the POSIX one, so that a message reads alike on every system.
-std::string WindowsErrorText(DWORD error) {
+// The C library's errno value for a Windows error, so that a message reads
+// alike on every system; 0 for one it has no value for.
+int WindowsErrno(DWORD error) {
   switch (error) {
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
-      return stdfs::ErrnoText(ENOENT);
+      return ENOENT;
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
-      return stdfs::ErrnoText(EACCES);
+      return EACCES;
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
-      return stdfs::ErrnoText(ENOSPC);
+      return ENOSPC;
     case ERROR_FILE_EXISTS:
     case ERROR_ALREADY_EXISTS:
-      return stdfs::ErrnoText(EEXIST);
+      return EEXIST;
     case ERROR_WRITE_PROTECT:
-      return stdfs::ErrnoText(EROFS);
+      return EROFS;
     case ERROR_FILE_TOO_LARGE:
-      return stdfs::ErrnoText(EFBIG);
+      return EFBIG;
     default:
-      return "Windows error " + std::to_string(error);
+      return 0;
   }
 }
 
+// The reason for a Windows error in the C library's words where it has them.
+IoResult Problem(DWORD error) {
+  const int e = WindowsErrno(error);
+  if (e != 0) return {stdfs::ErrnoText(e), e};
+  return {"Windows error " + std::to_string(error), 0};
+}
+
 IoResult Failed() {
-  return {WindowsErrorText(::GetLastError())};
+  return Problem(::GetLastError());
+}
+
+OpenedFile NotOpened(const std::filesystem::path& path, DWORD error) {
+  IoResult why = Problem(error);
+  return {nullptr, path, std::move(why.error), why.errno_value};
 }
 
 // The attributes a replaced file hands on to the file that takes its place.
@@ -87,7 +99,7 @@ class Win32File : public WritableFile {
     if (error == ERROR_INVALID_PARAMETER || error == ERROR_NOT_SUPPORTED ||
         error == ERROR_INVALID_FUNCTION || error == ERROR_CALL_NOT_IMPLEMENTED)
       return {};
-    return {WindowsErrorText(error)};
+    return Problem(error);
   }
   IoResult Write(std::string_view data) override {
     while (!data.empty()) {
@@ -95,7 +107,7 @@ class Win32File : public WritableFile {
       const DWORD chunk = static_cast<DWORD>(data.size() < kMaxChunk ? data.size() : kMaxChunk);
       DWORD written = 0;
       if (!::WriteFile(handle_, data.data(), chunk, &written, nullptr)) return Failed();
-      if (written == 0) return {WindowsErrorText(ERROR_WRITE_FAULT)};
+      if (written == 0) return Problem(ERROR_WRITE_FAULT);
       data.remove_prefix(written);
     }
     return {};
@@ -123,7 +135,7 @@ class Win32File : public WritableFile {
 };
 
 OpenedFile Opened(HANDLE handle, const std::filesystem::path& path) {
-  if (handle == INVALID_HANDLE_VALUE) return {nullptr, path, WindowsErrorText(::GetLastError())};
+  if (handle == INVALID_HANDLE_VALUE) return NotOpened(path, ::GetLastError());
   return {std::make_unique<Win32File>(handle), path, {}};
 }
 
@@ -178,7 +190,7 @@ OpenedFile StdFileSystem::CreateTemporary(const std::filesystem::path& target) {
     if (handle == INVALID_HANDLE_VALUE && ::GetLastError() == ERROR_FILE_EXISTS) continue;
     return Opened(handle, temp);
   }
-  return {nullptr, target, WindowsErrorText(ERROR_FILE_EXISTS)};
+  return NotOpened(target, ERROR_FILE_EXISTS);
 }
 
 // Others may go on reading and writing the file meanwhile (an editor that

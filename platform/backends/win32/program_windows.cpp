@@ -65,7 +65,7 @@ bool ProgramWindows::MainWindowMessage(UINT message, WPARAM wparam) {
   }
   if (message == WM_ENDSESSION && wparam != FALSE && !program_.Unloaded()) {
     // Windows ends the process when this message has been handled.
-    program_.frmMain.mnuEnd.Click();
+    program_.EndSession();
     return true;
   }
   return false;
