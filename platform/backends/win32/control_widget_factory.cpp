@@ -1,8 +1,10 @@
 #include "platform/backends/win32/control_widget_factory.h"
 
 #include "platform/backends/win32/combo_box_widget.h"
+#include "platform/backends/win32/command_button_widget.h"
 #include "platform/backends/win32/label_widget.h"
 #include "platform/backends/win32/line_widget.h"
+#include "platform/backends/win32/picture_box_widget.h"
 #include "platform/backends/win32/picture_button_widget.h"
 
 namespace ombrelk {

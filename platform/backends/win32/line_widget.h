@@ -24,21 +24,4 @@ class LineWidget : public ChildPeer {
   FormPeer& form_;
 };
 
-// A picture at its natural size (scaled with the screen's resolution) from
-// the box's top left corner, drawn by its form.
-class PictureBoxWidget : public ChildPeer {
- public:
-  PictureBoxWidget(PictureBox& box, FormPeer& form);
-  ~PictureBoxWidget() override;
-  PictureBoxWidget(const PictureBoxWidget&) = delete;
-  PictureBoxWidget& operator=(const PictureBoxWidget&) = delete;
-
-  void PropertyChanged(Property what) override;
-  void Paint(HDC dc) override;
-
- private:
-  PictureBox& box_;
-  FormPeer& form_;
-};
-
 }  // namespace ombrelk
