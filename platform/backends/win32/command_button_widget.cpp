@@ -1,17 +1,17 @@
 #include "platform/backends/win32/command_button_widget.h"
 
 #include "platform/backends/win32/control_geometry.h"
-#include "platform/backends/win32/form_peer.h"
+#include "platform/backends/win32/widget_host.h"
 #include "platform/backends/win32/win32_text.h"
 
 namespace ombrelk {
 
-CommandButtonWidget::CommandButtonWidget(CommandButton& button, FormPeer& form)
+CommandButtonWidget::CommandButtonWidget(CommandButton& button, WidgetHost& host)
     : button_(button),
-      form_(form),
+      host_(host),
       window_(CreateControlWindow(L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON,
-                                  Wide(button.caption).c_str(), button, form)) {
-  SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(form.ui().FontOf(button.font)), FALSE);
+                                  Wide(button.caption).c_str(), button, host)) {
+  SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(host.ui().FontOf(button.font)), FALSE);
   button_.AttachPeer(this);
 }
 
@@ -21,7 +21,7 @@ CommandButtonWidget::~CommandButtonWidget() {
 
 void CommandButtonWidget::PropertyChanged(Property what) {
   if (what == Property::Geometry || what == Property::Visible) {
-    ApplyGeometry(window_, button_, form_);
+    ApplyGeometry(window_, button_, host_);
   }
 }
 

@@ -5,13 +5,13 @@
 
 namespace ombrelk {
 
-class FormPeer;
+class WidgetHost;
 
 // A button with a caption in its own font. It is never a default button by
 // itself: Enter presses it only while it has the focus.
 class CommandButtonWidget : public ChildPeer {
  public:
-  CommandButtonWidget(CommandButton& button, FormPeer& form);
+  CommandButtonWidget(CommandButton& button, WidgetHost& host);
   ~CommandButtonWidget() override;
   CommandButtonWidget(const CommandButtonWidget&) = delete;
   CommandButtonWidget& operator=(const CommandButtonWidget&) = delete;
@@ -22,7 +22,7 @@ class CommandButtonWidget : public ChildPeer {
 
  private:
   CommandButton& button_;
-  FormPeer& form_;
+  WidgetHost& host_;
   HWND window_;
 };
 

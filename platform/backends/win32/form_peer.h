@@ -9,6 +9,7 @@
 
 #include "platform/backends/win32/child_peer.h"
 #include "platform/backends/win32/ui_resources.h"
+#include "platform/backends/win32/widget_host.h"
 #include "platform/controls/form.h"
 
 namespace ombrelk {
@@ -22,7 +23,7 @@ namespace ombrelk {
 // program's icon and the buttons the form asks for, or a fixed dialog border
 // without icon. Its controls are child windows (buttons, combo boxes) or are
 // drawn by the window itself (labels, lines, pictures).
-class FormPeer : public ControlPeer {
+class FormPeer : public ControlPeer, public WidgetHost {
  public:
   // owner: the window that owns this one (a dialog's), or null.
   FormPeer(Form& form, UiResources& ui, HWND owner);
@@ -33,8 +34,8 @@ class FormPeer : public ControlPeer {
   // The peer of one of the program's top-level windows, else null.
   static FormPeer* Of(HWND window);
 
-  HWND Window() const { return window_; }
-  UiResources& ui() { return ui_; }
+  HWND Window() const override { return window_; }
+  UiResources& ui() override { return ui_; }
   Form& form() { return form_; }
 
   // Makes a peer for every control, stacks the windowed ones as the form
@@ -58,11 +59,11 @@ class FormPeer : public ControlPeer {
   bool PreviewKey(const MSG& msg);
 
   // Shows a control's new tip (an empty one hides it).
-  void ToolTipChanged(const Control& control);
+  void ToolTipChanged(const Control& control) override;
 
   // Repaints what lies under a lightweight control.
-  void Invalidate(const Rect& twips);
-  void InvalidateAll();
+  void Invalidate(const Rect& twips) override;
+  void InvalidateAll() override;
 
   // Messages this window handles beyond the form's own (the calendar window's
   // tray and session messages); returns true for a message it took.

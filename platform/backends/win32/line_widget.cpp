@@ -1,10 +1,10 @@
 #include "platform/backends/win32/line_widget.h"
 
-#include "platform/backends/win32/form_peer.h"
+#include "platform/backends/win32/widget_host.h"
 
 namespace ombrelk {
 
-LineWidget::LineWidget(Line& line, FormPeer& form) : line_(line), form_(form) {
+LineWidget::LineWidget(Line& line, WidgetHost& host) : line_(line), host_(host) {
   line_.AttachPeer(this);
 }
 
@@ -13,12 +13,12 @@ LineWidget::~LineWidget() {
 }
 
 void LineWidget::PropertyChanged(Property /*what*/) {
-  form_.InvalidateAll();
+  host_.InvalidateAll();
 }
 
 void LineWidget::Paint(HDC dc) {
   if (!line_.Visible()) return;
-  const ScreenUnits& u = form_.ui().units();
+  const ScreenUnits& u = host_.ui().units();
   const int x1 = u.Pixels(line_.x1);
   const int y1 = u.Pixels(line_.y1);
   const int x2 = u.Pixels(line_.x2);

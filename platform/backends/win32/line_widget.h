@@ -5,13 +5,13 @@
 
 namespace ombrelk {
 
-class FormPeer;
+class WidgetHost;
 
 // A thin line between two points of the client area, drawn by its form. It
 // takes no mouse input, so whatever lies under it still gets the presses.
 class LineWidget : public ChildPeer {
  public:
-  LineWidget(Line& line, FormPeer& form);
+  LineWidget(Line& line, WidgetHost& host);
   ~LineWidget() override;
   LineWidget(const LineWidget&) = delete;
   LineWidget& operator=(const LineWidget&) = delete;
@@ -21,7 +21,7 @@ class LineWidget : public ChildPeer {
 
  private:
   Line& line_;
-  FormPeer& form_;
+  WidgetHost& host_;
 };
 
 }  // namespace ombrelk

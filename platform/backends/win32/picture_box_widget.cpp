@@ -1,6 +1,6 @@
 #include "platform/backends/win32/picture_box_widget.h"
 
-#include "platform/backends/win32/form_peer.h"
+#include "platform/backends/win32/widget_host.h"
 
 namespace ombrelk {
 
@@ -12,7 +12,7 @@ constexpr int kLayoutDpi = 96;
 
 }  // namespace
 
-PictureBoxWidget::PictureBoxWidget(PictureBox& box, FormPeer& form) : box_(box), form_(form) {
+PictureBoxWidget::PictureBoxWidget(PictureBox& box, WidgetHost& host) : box_(box), host_(host) {
   box_.AttachPeer(this);
 }
 
@@ -21,14 +21,14 @@ PictureBoxWidget::~PictureBoxWidget() {
 }
 
 void PictureBoxWidget::PropertyChanged(Property /*what*/) {
-  form_.InvalidateAll();
+  host_.InvalidateAll();
 }
 
 void PictureBoxWidget::Paint(HDC dc) {
   if (!box_.Visible() || !box_.picture) return;
-  const ScreenUnits& u = form_.ui().units();
+  const ScreenUnits& u = host_.ui().units();
   const int size = MulDiv(kIconPixels, u.dpi, kLayoutDpi);
-  DrawIconEx(dc, u.Pixels(box_.Left()), u.Pixels(box_.Top()), form_.ui().Icon(*box_.picture), size,
+  DrawIconEx(dc, u.Pixels(box_.Left()), u.Pixels(box_.Top()), host_.ui().Icon(*box_.picture), size,
              size, 0, nullptr, DI_NORMAL);
 }
 

@@ -5,13 +5,13 @@
 
 namespace ombrelk {
 
-class FormPeer;
+class WidgetHost;
 
 // A picture at its natural size (scaled with the screen's resolution) from
 // the box's top left corner, drawn by its form.
 class PictureBoxWidget : public ChildPeer {
  public:
-  PictureBoxWidget(PictureBox& box, FormPeer& form);
+  PictureBoxWidget(PictureBox& box, WidgetHost& host);
   ~PictureBoxWidget() override;
   PictureBoxWidget(const PictureBoxWidget&) = delete;
   PictureBoxWidget& operator=(const PictureBoxWidget&) = delete;
@@ -21,7 +21,7 @@ class PictureBoxWidget : public ChildPeer {
 
  private:
   PictureBox& box_;
-  FormPeer& form_;
+  WidgetHost& host_;
 };
 
 }  // namespace ombrelk

@@ -5,13 +5,13 @@
 
 namespace ombrelk {
 
-class FormPeer;
+class WidgetHost;
 
 // A graphical button: its picture on a raised face, and the second picture
 // while it is held down. The space bar or Enter press it while it has the focus.
 class PictureButtonWidget : public ChildPeer {
  public:
-  PictureButtonWidget(PictureButton& button, FormPeer& form);
+  PictureButtonWidget(PictureButton& button, WidgetHost& host);
   ~PictureButtonWidget() override;
   PictureButtonWidget(const PictureButtonWidget&) = delete;
   PictureButtonWidget& operator=(const PictureButtonWidget&) = delete;
@@ -23,7 +23,7 @@ class PictureButtonWidget : public ChildPeer {
 
  private:
   PictureButton& button_;
-  FormPeer& form_;
+  WidgetHost& host_;
   HWND window_;
 };
 
