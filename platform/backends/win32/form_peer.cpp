@@ -13,34 +13,7 @@ namespace ombrelk {
 
 namespace {
 
-constexpr const wchar_t* kWindowClass = L"OmbrelkForm";
 constexpr const wchar_t* kPeerProperty = L"OmbrelkFormPeer";
-
-void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  if (GetClassInfoExW(instance, kWindowClass, &wc)) return;
-  wc.style = CS_DBLCLKS;
-  wc.lpfnWndProc = procedure;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-  wc.hbrBackground = nullptr;  // the window paints its whole client area
-  wc.lpszClassName = kWindowClass;
-  RegisterClassExW(&wc);
-}
-
-DWORD StyleOf(const Form& form) {
-  DWORD style = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-  if (form.border_style == BorderStyle::FixedDialog) return style | WS_POPUP;
-  if (form.min_button) style |= WS_MINIMIZEBOX;
-  if (form.max_button) style |= WS_MAXIMIZEBOX;
-  return style;
-}
-
-DWORD ExtendedStyleOf(const Form& form) {
-  // A modal frame leaves the title bar without an icon.
-  return form.border_style == BorderStyle::FixedDialog ? WS_EX_DLGMODALFRAME : 0;
-}
 
 std::int16_t ShiftState() {
   std::int16_t mask = 0;
@@ -82,20 +55,10 @@ bool IsPushButton(HWND window) {
 
 }  // namespace
 
-FormPeer::FormPeer(Form& form, UiResources& ui, HWND owner) : form_(form), ui_(ui) {
-  RegisterWindowClass(ui.instance(), &FormPeer::WindowProc);
-  const ScreenUnits& u = ui.units();
-  RECT frame{0, 0, u.Pixels(form.client_width), u.Pixels(form.client_height)};
-  AdjustWindowRectEx(&frame, StyleOf(form), FALSE, ExtendedStyleOf(form));
-  const std::wstring caption = Wide(form.Caption());
-  window_ = CreateWindowExW(ExtendedStyleOf(form), kWindowClass, caption.c_str(), StyleOf(form),
-                            u.Pixels(form.Left()), u.Pixels(form.Top()), frame.right - frame.left,
-                            frame.bottom - frame.top, owner, nullptr, ui.instance(), this);
-  if (form.icon && form.show_icon) {
-    HICON icon = ui.Icon(*form.icon);
-    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-  }
+FormPeer::FormPeer(Form& form, UiResources& ui, HWND owner)
+    : form_(form), ui_(ui), form_window_(form, ui, owner), window_(form_window_.hwnd()) {
+  SetPropW(window_, kPeerProperty, this);
+  form_window_.SetHandler(this);
   form_.SetHwnd(HandleOf(window_));
   FrameChanged();
   form_.AttachPeer(this);
@@ -103,11 +66,10 @@ FormPeer::FormPeer(Form& form, UiResources& ui, HWND owner) : form_(form), ui_(u
 
 FormPeer::~FormPeer() {
   form_.AttachPeer(nullptr);
+  form_window_.SetHandler(nullptr);
   peers_.clear();
   if (tool_tips_ != nullptr) DestroyWindow(tool_tips_);
   RemovePropW(window_, kPeerProperty);
-  SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-  DestroyWindow(window_);
 }
 
 FormPeer* FormPeer::Of(HWND window) {
@@ -428,18 +390,6 @@ bool FormPeer::PreviewKey(const MSG& msg) {
     return true;
   }
   return false;
-}
-
-LRESULT CALLBACK FormPeer::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* peer = static_cast<FormPeer*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
-    peer->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(peer));
-    SetPropW(window, kPeerProperty, peer);
-  }
-  auto* peer = reinterpret_cast<FormPeer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (peer == nullptr) return DefWindowProcW(window, message, wparam, lparam);
-  return peer->Handle(message, wparam, lparam);
 }
 
 LRESULT FormPeer::Handle(UINT message, WPARAM wparam, LPARAM lparam) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/backends/win32/child_peer.h"
+#include "platform/backends/win32/form_window.h"
 #include "platform/backends/win32/ui_resources.h"
 #include "platform/backends/win32/widget_host.h"
 #include "platform/controls/form.h"
@@ -19,11 +20,9 @@ namespace ombrelk {
 // to the window (the user drags or minimises it) is written back into the
 // form, which notifies only real changes, so nothing echoes.
 //
-// The window's style follows the form: a fixed single border with the
-// program's icon and the buttons the form asks for, or a fixed dialog border
-// without icon. Its controls are child windows (buttons, combo boxes) or are
-// drawn by the window itself (labels, lines, pictures).
-class FormPeer : public ControlPeer, public WidgetHost {
+// Its controls are child windows (buttons, combo boxes) or are drawn by the
+// window itself (labels, lines, pictures).
+class FormPeer : public ControlPeer, public WidgetHost, private FormWindow::Handler {
  public:
   // owner: the window that owns this one (a dialog's), or null.
   FormPeer(Form& form, UiResources& ui, HWND owner);
@@ -70,8 +69,7 @@ class FormPeer : public ControlPeer, public WidgetHost {
   std::function<bool(UINT message, WPARAM wparam, LPARAM lparam)> more_messages;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam) override;
 
   ChildPeer* PeerOf(const Control& control) const;
   HWND WindowOf(const Control& control) const;
@@ -96,7 +94,8 @@ class FormPeer : public ControlPeer, public WidgetHost {
 
   Form& form_;
   UiResources& ui_;
-  HWND window_ = nullptr;
+  FormWindow form_window_;
+  HWND window_;
   HWND tool_tips_ = nullptr;
   // The peer of each control that has one.
   std::map<const Control*, std::unique_ptr<ChildPeer>> peers_;
