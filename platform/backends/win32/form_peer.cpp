@@ -1,9 +1,9 @@
 #include "platform/backends/win32/form_peer.h"
 
-#include <algorithm>
 #include <utility>
 
 #include "platform/backends/win32/control_widget_factory.h"
+#include "platform/backends/win32/key_mapping.h"
 #include "platform/backends/win32/win32_handles.h"
 #include "platform/backends/win32/win32_text.h"
 #include "platform/controls/form_order.h"
@@ -15,48 +15,15 @@ namespace {
 
 constexpr const wchar_t* kPeerProperty = L"OmbrelkFormPeer";
 
-std::int16_t ShiftState() {
-  std::int16_t mask = 0;
-  if (GetKeyState(VK_SHIFT) < 0) mask |= kShiftMask;
-  if (GetKeyState(VK_CONTROL) < 0) mask |= kCtrlMask;
-  if (GetKeyState(VK_MENU) < 0) mask |= kAltMask;
-  return mask;
-}
-
-std::int16_t ButtonOf(UINT message) {
-  switch (message) {
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-      return kLeftButton;
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONDBLCLK:
-      return kRightButton;
-    default:
-      return kMiddleButton;
-  }
-}
-
-// The buttons held during a mouse move, as a mask.
-std::int16_t ButtonsHeld(WPARAM wparam) {
-  return static_cast<std::int16_t>(((wparam & MK_LBUTTON) != 0 ? kLeftButton : 0) |
-                                   ((wparam & MK_RBUTTON) != 0 ? kRightButton : 0) |
-                                   ((wparam & MK_MBUTTON) != 0 ? kMiddleButton : 0));
-}
-
-POINT PointOf(LPARAM lparam) {
-  return {static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
-}
-
-bool IsPushButton(HWND window) {
-  wchar_t name[16] = {};
-  GetClassNameW(window, name, 16);
-  return lstrcmpiW(name, L"BUTTON") == 0;
-}
-
 }  // namespace
 
 FormPeer::FormPeer(Form& form, UiResources& ui, HWND owner)
-    : form_(form), ui_(ui), form_window_(form, ui, owner), window_(form_window_.hwnd()) {
+    : form_(form),
+      ui_(ui),
+      form_window_(form, ui, owner),
+      window_(form_window_.hwnd()),
+      focus_(window_),
+      keys_(form, window_, focus_) {
   SetPropW(window_, kPeerProperty, this);
   form_window_.SetHandler(this);
   form_.SetHwnd(HandleOf(window_));
@@ -89,9 +56,8 @@ void FormPeer::RealiseControls() {
     }
   }
   for (Control* control : TabOrder(form_)) {
-    if (HWND w = WindowOf(*control)) tab_order_.push_back(w);
+    if (HWND w = WindowOf(*control)) focus_.Add(w);
   }
-  if (!tab_order_.empty()) saved_focus_ = tab_order_.front();
   AddToolTips();
 }
 
@@ -227,10 +193,7 @@ void FormPeer::ApplyFocus() {
     if (IsWindowVisible(window_)) SetForegroundWindow(window_);
     return;
   }
-  if (HWND w = WindowOf(*control)) {
-    saved_focus_ = w;
-    if (GetActiveWindow() == window_) SetFocus(saved_focus_);
-  }
+  if (HWND w = WindowOf(*control)) focus_.Focus(w);
 }
 
 void FormPeer::FrameChanged() {
@@ -300,25 +263,23 @@ void FormPeer::Paint() {
 }
 
 void FormPeer::MousePress(UINT message, WPARAM wparam, LPARAM lparam) {
-  const POINT pt = PointOf(lparam);
+  const POINT pt = ClientPoint(lparam);
   Label* label = LabelAt(pt);
   if (label == nullptr) return;
-  const std::int16_t button = ButtonOf(message);
+  const std::int16_t button = ButtonMask(message);
   if (button == kLeftButton) {
     pressed_ = label;
     SetCapture(window_);
   }
   if (label->MouseDown) {
     const ScreenUnits& u = ui_.units();
-    const std::int16_t shift = static_cast<std::int16_t>(
-        ((wparam & MK_SHIFT) != 0 ? kShiftMask : 0) | ((wparam & MK_CONTROL) != 0 ? kCtrlMask : 0) |
-        (GetKeyState(VK_MENU) < 0 ? kAltMask : 0));
-    label->MouseDown(button, shift, u.Twips(pt.x) - label->Left(), u.Twips(pt.y) - label->Top());
+    label->MouseDown(button, PressShiftMask(wparam), u.Twips(pt.x) - label->Left(),
+                     u.Twips(pt.y) - label->Top());
   }
 }
 
 void FormPeer::MouseMove(WPARAM wparam, LPARAM lparam) {
-  const POINT pt = PointOf(lparam);
+  const POINT pt = ClientPoint(lparam);
   const ScreenUnits& u = ui_.units();
   const float x = u.Twips(pt.x);
   const float y = u.Twips(pt.y);
@@ -329,16 +290,17 @@ void FormPeer::MouseMove(WPARAM wparam, LPARAM lparam) {
   GetClientRect(window_, &client);
   Label* label = PtInRect(&client, pt) ? LabelAt(pt) : nullptr;
   if (label != nullptr && label->MouseMove) {
-    label->MouseMove(ButtonsHeld(wparam), ShiftState(), x - label->Left(), y - label->Top());
+    label->MouseMove(ButtonsHeld(wparam), ShiftMask(), x - label->Left(), y - label->Top());
   } else if (label == nullptr && form_.MouseMove) {
-    form_.MouseMove(ButtonsHeld(wparam), ShiftState(), x, y);
+    form_.MouseMove(ButtonsHeld(wparam), ShiftMask(), x, y);
   }
 }
 
 void FormPeer::MouseRelease(LPARAM lparam) {
   Label* pressed = std::exchange(pressed_, nullptr);
   if (GetCapture() == window_) ReleaseCapture();
-  if (pressed != nullptr && LabelAt(PointOf(lparam)) == pressed && pressed->Click) pressed->Click();
+  if (pressed != nullptr && LabelAt(ClientPoint(lparam)) == pressed && pressed->Click)
+    pressed->Click();
 }
 
 bool FormPeer::SetLabelCursor() {
@@ -351,49 +313,9 @@ bool FormPeer::SetLabelCursor() {
   return true;
 }
 
-void FormPeer::MoveFocus(int step) {
-  std::vector<HWND> usable;
-  for (HWND w : tab_order_) {
-    if (IsWindowVisible(w) && IsWindowEnabled(w)) usable.push_back(w);
-  }
-  if (usable.empty()) return;
-  const auto n = static_cast<int>(usable.size());
-  const auto at = std::find(usable.begin(), usable.end(), GetFocus());
-  int next = at == usable.end() ? 0 : static_cast<int>(at - usable.begin()) + step;
-  next = (next % n + n) % n;
-  SetFocus(usable[static_cast<std::size_t>(next)]);
-}
-
-void FormPeer::RestoreFocus() {
-  if (saved_focus_ != nullptr && IsWindowVisible(saved_focus_)) {
-    SetFocus(saved_focus_);
-  } else {
-    SetFocus(window_);
-  }
-}
-
-bool FormPeer::PreviewKey(const MSG& msg) {
-  if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
-  const std::int16_t shift = ShiftState();
-  if (form_.key_preview && form_.KeyDown) {
-    auto code = static_cast<std::int16_t>(msg.wParam);
-    form_.KeyDown(code, shift);
-    if (code == 0) return true;
-  }
-  if (msg.message != WM_KEYDOWN) return false;
-  if (msg.wParam == VK_TAB && (shift & ~kShiftMask) == 0) {
-    MoveFocus((shift & kShiftMask) != 0 ? -1 : 1);
-    return true;
-  }
-  if (msg.wParam == VK_RETURN && shift == 0 && msg.hwnd != window_ && IsPushButton(msg.hwnd)) {
-    SendMessageW(msg.hwnd, BM_CLICK, 0, 0);
-    return true;
-  }
-  return false;
-}
-
 LRESULT FormPeer::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
   if (more_messages && more_messages(message, wparam, lparam)) return 0;
+  if (focus_.Take(message, wparam)) return 0;
   switch (message) {
     case WM_PAINT:
       Paint();
@@ -446,17 +368,6 @@ LRESULT FormPeer::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       }
       return result;
     }
-    case WM_ACTIVATE:
-      if (LOWORD(wparam) == WA_INACTIVE) {
-        HWND focus = GetFocus();
-        if (focus != nullptr && IsChild(window_, focus)) saved_focus_ = focus;
-      } else if (HIWORD(wparam) == 0) {
-        RestoreFocus();
-      }
-      return 0;
-    case WM_SETFOCUS:
-      if (saved_focus_ != nullptr && IsWindowVisible(saved_focus_)) SetFocus(saved_focus_);
-      return 0;
     case WM_CLOSE:
       // The program decides: the calendar unloads and the program ends; a
       // form without a say of its own is hidden, as a dialog is closed.

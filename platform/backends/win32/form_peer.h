@@ -5,10 +5,11 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <vector>
 
 #include "platform/backends/win32/child_peer.h"
+#include "platform/backends/win32/focus_chain.h"
 #include "platform/backends/win32/form_window.h"
+#include "platform/backends/win32/key_preview_filter.h"
 #include "platform/backends/win32/ui_resources.h"
 #include "platform/backends/win32/widget_host.h"
 #include "platform/controls/form.h"
@@ -55,7 +56,7 @@ class FormPeer : public ControlPeer, public WidgetHost, private FormWindow::Hand
   // The form's view of a key press on its way to the window that has the
   // focus: key preview, then Tab and Enter as a dialog takes them. True when
   // the key was used up here.
-  bool PreviewKey(const MSG& msg);
+  bool PreviewKey(const MSG& msg) const { return keys_.Filter(msg); }
 
   // Shows a control's new tip (an empty one hides it).
   void ToolTipChanged(const Control& control) override;
@@ -81,8 +82,6 @@ class FormPeer : public ControlPeer, public WidgetHost, private FormWindow::Hand
   void MouseRelease(LPARAM lparam);
   TOOLINFOW ToolOf(const Control& control) const;
   bool SetLabelCursor();
-  void MoveFocus(int step);
-  void RestoreFocus();
   void AddToolTips();
 
   void ApplyPosition();
@@ -96,12 +95,11 @@ class FormPeer : public ControlPeer, public WidgetHost, private FormWindow::Hand
   UiResources& ui_;
   FormWindow form_window_;
   HWND window_;
+  FocusChain focus_;
+  KeyPreviewFilter keys_;
   HWND tool_tips_ = nullptr;
   // The peer of each control that has one.
   std::map<const Control*, std::unique_ptr<ChildPeer>> peers_;
-  // Windowed controls that take the focus, in tab order.
-  std::vector<HWND> tab_order_;
-  HWND saved_focus_ = nullptr;
   Label* pressed_ = nullptr;
   bool writing_back_ = false;
   bool show_takes_focus_ = true;
