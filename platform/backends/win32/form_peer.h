@@ -3,13 +3,14 @@
 #include "platform/backends/win32/win32_api.h"
 
 #include <functional>
-#include <map>
-#include <memory>
+#include <optional>
 
-#include "platform/backends/win32/child_peer.h"
+#include "platform/backends/win32/control_peers.h"
 #include "platform/backends/win32/focus_chain.h"
 #include "platform/backends/win32/form_window.h"
 #include "platform/backends/win32/key_preview_filter.h"
+#include "platform/backends/win32/label_mouse.h"
+#include "platform/backends/win32/tool_tips.h"
 #include "platform/backends/win32/ui_resources.h"
 #include "platform/backends/win32/widget_host.h"
 #include "platform/controls/form.h"
@@ -22,7 +23,9 @@ namespace ombrelk {
 // form, which notifies only real changes, so nothing echoes.
 //
 // Its controls are child windows (buttons, combo boxes) or are drawn by the
-// window itself (labels, lines, pictures).
+// window itself (labels, lines, pictures); the window hands each message to
+// the part that keeps it: the controls, the mouse over the windowless ones,
+// the focus, or the frame, which is this peer's own.
 class FormPeer : public ControlPeer, public WidgetHost, private FormWindow::Handler {
  public:
   // owner: the window that owns this one (a dialog's), or null.
@@ -58,10 +61,7 @@ class FormPeer : public ControlPeer, public WidgetHost, private FormWindow::Hand
   // the key was used up here.
   bool PreviewKey(const MSG& msg) const { return keys_.Filter(msg); }
 
-  // Shows a control's new tip (an empty one hides it).
-  void ToolTipChanged(const Control& control) override;
-
-  // Repaints what lies under a lightweight control.
+  void ToolTipChanged(const Control& control) override { tips_.Changed(control); }
   void Invalidate(const Rect& twips) override;
   void InvalidateAll() override;
 
@@ -71,18 +71,7 @@ class FormPeer : public ControlPeer, public WidgetHost, private FormWindow::Hand
 
  private:
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam) override;
-
-  ChildPeer* PeerOf(const Control& control) const;
-  HWND WindowOf(const Control& control) const;
-  ChildPeer* PeerOfWindow(HWND child) const;
-  Label* LabelAt(POINT pt) const;
-  void Paint();
-  void MousePress(UINT message, WPARAM wparam, LPARAM lparam);
-  void MouseMove(WPARAM wparam, LPARAM lparam);
-  void MouseRelease(LPARAM lparam);
-  TOOLINFOW ToolOf(const Control& control) const;
-  bool SetLabelCursor();
-  void AddToolTips();
+  std::optional<LRESULT> FrameMessage(UINT message, WPARAM wparam, LPARAM lparam);
 
   void ApplyPosition();
   void ApplyVisible();
@@ -90,17 +79,17 @@ class FormPeer : public ControlPeer, public WidgetHost, private FormWindow::Hand
   void ApplyFocus();
   void FrameChanged();
   void SizeChanged(WPARAM kind);
+  void Close();
 
   Form& form_;
   UiResources& ui_;
   FormWindow form_window_;
   HWND window_;
+  ControlPeers peers_;
   FocusChain focus_;
   KeyPreviewFilter keys_;
-  HWND tool_tips_ = nullptr;
-  // The peer of each control that has one.
-  std::map<const Control*, std::unique_ptr<ChildPeer>> peers_;
-  Label* pressed_ = nullptr;
+  ToolTips tips_;
+  LabelMouse mouse_;
   bool writing_back_ = false;
   bool show_takes_focus_ = true;
   bool held_ = false;
