@@ -1,17 +1,17 @@
 #include "platform/backends/win32/combo_box_widget.h"
 
 #include "platform/backends/win32/control_geometry.h"
-#include "platform/backends/win32/form_peer.h"
+#include "platform/backends/win32/widget_host.h"
 #include "platform/backends/win32/win32_text.h"
 
 namespace ombrelk {
 
-ComboBoxWidget::ComboBoxWidget(ComboBox& combo, FormPeer& form)
+ComboBoxWidget::ComboBoxWidget(ComboBox& combo, WidgetHost& host)
     : combo_(combo),
-      form_(form),
+      host_(host),
       window_(CreateControlWindow(L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, L"",
-                                  combo, form)) {
-  SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(form.ui().FontOf(combo.font)), FALSE);
+                                  combo, host)) {
+  SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(host.ui().FontOf(combo.font)), FALSE);
   for (const std::string& entry : combo.entries) {
     const std::wstring text = Wide(entry);
     SendMessageW(window_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
@@ -28,11 +28,11 @@ ComboBoxWidget::~ComboBoxWidget() {
 void ComboBoxWidget::Place() {
   // A combo box's window holds its drop-down list as well: the closed box
   // takes the height its font needs, the list room for every entry.
-  ApplyGeometry(window_, combo_, form_);
+  ApplyGeometry(window_, combo_, host_);
   const auto item = static_cast<int>(SendMessageW(window_, CB_GETITEMHEIGHT, 0, 0));
   const auto field = static_cast<int>(SendMessageW(window_, CB_GETITEMHEIGHT, WPARAM(-1), 0));
   const int entries = static_cast<int>(combo_.entries.size());
-  const RECT r = form_.ui().units().PixelRect(combo_.Bounds());
+  const RECT r = host_.ui().units().PixelRect(combo_.Bounds());
   SetWindowPos(window_, nullptr, 0, 0, r.right - r.left, field + 8 + item * entries + 2,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

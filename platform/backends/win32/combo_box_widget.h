@@ -5,13 +5,13 @@
 
 namespace ombrelk {
 
-class FormPeer;
+class WidgetHost;
 
 // A drop-down list. A user's choice goes into the model (which raises Click);
 // a choice made in the model is only shown, without a notification.
 class ComboBoxWidget : public ChildPeer {
  public:
-  ComboBoxWidget(ComboBox& combo, FormPeer& form);
+  ComboBoxWidget(ComboBox& combo, WidgetHost& host);
   ~ComboBoxWidget() override;
   ComboBoxWidget(const ComboBoxWidget&) = delete;
   ComboBoxWidget& operator=(const ComboBoxWidget&) = delete;
@@ -24,7 +24,7 @@ class ComboBoxWidget : public ChildPeer {
   void Place();
 
   ComboBox& combo_;
-  FormPeer& form_;
+  WidgetHost& host_;
   HWND window_;
 };
 

@@ -7,10 +7,10 @@
 
 namespace ombrelk {
 
-class FormPeer;
+class WidgetHost;
 
 // The peer that realises a control in its form, attached to the control;
 // null for a kind that has none (menus).
-std::unique_ptr<ChildPeer> MakeControlPeer(Control& control, FormPeer& form);
+std::unique_ptr<ChildPeer> MakeControlPeer(Control& control, WidgetHost& host);
 
 }  // namespace ombrelk

@@ -1,101 +1,29 @@
 #include "platform/backends/win32/form_peer.h"
 
-#include <algorithm>
-#include <utility>
-
-#include "platform/backends/win32/control_widget_factory.h"
 #include "platform/backends/win32/win32_handles.h"
 #include "platform/backends/win32/win32_text.h"
 #include "platform/controls/form_order.h"
-#include "platform/controls/key_codes.h"
 
 namespace ombrelk {
 
 namespace {
 
-constexpr const wchar_t* kWindowClass = L"OmbrelkForm";
 constexpr const wchar_t* kPeerProperty = L"OmbrelkFormPeer";
-
-void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  if (GetClassInfoExW(instance, kWindowClass, &wc)) return;
-  wc.style = CS_DBLCLKS;
-  wc.lpfnWndProc = procedure;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-  wc.hbrBackground = nullptr;  // the window paints its whole client area
-  wc.lpszClassName = kWindowClass;
-  RegisterClassExW(&wc);
-}
-
-DWORD StyleOf(const Form& form) {
-  DWORD style = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-  if (form.border_style == BorderStyle::FixedDialog) return style | WS_POPUP;
-  if (form.min_button) style |= WS_MINIMIZEBOX;
-  if (form.max_button) style |= WS_MAXIMIZEBOX;
-  return style;
-}
-
-DWORD ExtendedStyleOf(const Form& form) {
-  // A modal frame leaves the title bar without an icon.
-  return form.border_style == BorderStyle::FixedDialog ? WS_EX_DLGMODALFRAME : 0;
-}
-
-std::int16_t ShiftState() {
-  std::int16_t mask = 0;
-  if (GetKeyState(VK_SHIFT) < 0) mask |= kShiftMask;
-  if (GetKeyState(VK_CONTROL) < 0) mask |= kCtrlMask;
-  if (GetKeyState(VK_MENU) < 0) mask |= kAltMask;
-  return mask;
-}
-
-std::int16_t ButtonOf(UINT message) {
-  switch (message) {
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-      return kLeftButton;
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONDBLCLK:
-      return kRightButton;
-    default:
-      return kMiddleButton;
-  }
-}
-
-// The buttons held during a mouse move, as a mask.
-std::int16_t ButtonsHeld(WPARAM wparam) {
-  return static_cast<std::int16_t>(((wparam & MK_LBUTTON) != 0 ? kLeftButton : 0) |
-                                   ((wparam & MK_RBUTTON) != 0 ? kRightButton : 0) |
-                                   ((wparam & MK_MBUTTON) != 0 ? kMiddleButton : 0));
-}
-
-POINT PointOf(LPARAM lparam) {
-  return {static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
-}
-
-bool IsPushButton(HWND window) {
-  wchar_t name[16] = {};
-  GetClassNameW(window, name, 16);
-  return lstrcmpiW(name, L"BUTTON") == 0;
-}
 
 }  // namespace
 
-FormPeer::FormPeer(Form& form, UiResources& ui, HWND owner) : form_(form), ui_(ui) {
-  RegisterWindowClass(ui.instance(), &FormPeer::WindowProc);
-  const ScreenUnits& u = ui.units();
-  RECT frame{0, 0, u.Pixels(form.client_width), u.Pixels(form.client_height)};
-  AdjustWindowRectEx(&frame, StyleOf(form), FALSE, ExtendedStyleOf(form));
-  const std::wstring caption = Wide(form.Caption());
-  window_ = CreateWindowExW(ExtendedStyleOf(form), kWindowClass, caption.c_str(), StyleOf(form),
-                            u.Pixels(form.Left()), u.Pixels(form.Top()), frame.right - frame.left,
-                            frame.bottom - frame.top, owner, nullptr, ui.instance(), this);
-  if (form.icon && form.show_icon) {
-    HICON icon = ui.Icon(*form.icon);
-    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-  }
+FormPeer::FormPeer(Form& form, UiResources& ui, HWND owner)
+    : form_(form),
+      ui_(ui),
+      form_window_(form, ui, owner),
+      window_(form_window_.hwnd()),
+      peers_(form),
+      focus_(window_),
+      keys_(form, window_, focus_),
+      tips_(window_, ui, peers_),
+      mouse_(form, window_, ui, peers_) {
+  SetPropW(window_, kPeerProperty, this);
+  form_window_.SetHandler(this);
   form_.SetHwnd(HandleOf(window_));
   FrameChanged();
   form_.AttachPeer(this);
@@ -103,11 +31,8 @@ FormPeer::FormPeer(Form& form, UiResources& ui, HWND owner) : form_(form), ui_(u
 
 FormPeer::~FormPeer() {
   form_.AttachPeer(nullptr);
-  peers_.clear();
-  if (tool_tips_ != nullptr) DestroyWindow(tool_tips_);
+  form_window_.SetHandler(nullptr);
   RemovePropW(window_, kPeerProperty);
-  SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-  DestroyWindow(window_);
 }
 
 FormPeer* FormPeer::Of(HWND window) {
@@ -115,81 +40,11 @@ FormPeer* FormPeer::Of(HWND window) {
 }
 
 void FormPeer::RealiseControls() {
-  for (Control* control : form_.controls) {
-    std::unique_ptr<ChildPeer> peer = MakeControlPeer(*control, *this);
-    if (peer) peers_[control] = std::move(peer);
-  }
-  // Raising each window above the ones placed before leaves the form's first
-  // control on top; the lightweight ones are painted in the same order.
-  for (Control* control : StackingBottomUp(form_)) {
-    if (HWND w = WindowOf(*control)) {
-      SetWindowPos(w, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    }
-  }
+  peers_.Make(*this);
   for (Control* control : TabOrder(form_)) {
-    if (HWND w = WindowOf(*control)) tab_order_.push_back(w);
+    if (HWND w = peers_.WindowOf(*control)) focus_.Add(w);
   }
-  if (!tab_order_.empty()) saved_focus_ = tab_order_.front();
-  AddToolTips();
-}
-
-ChildPeer* FormPeer::PeerOf(const Control& control) const {
-  const auto it = peers_.find(&control);
-  return it == peers_.end() ? nullptr : it->second.get();
-}
-
-HWND FormPeer::WindowOf(const Control& control) const {
-  const ChildPeer* peer = PeerOf(control);
-  return peer != nullptr ? peer->Window() : nullptr;
-}
-
-TOOLINFOW FormPeer::ToolOf(const Control& control) const {
-  TOOLINFOW info{};
-  info.cbSize = sizeof(info);
-  info.hwnd = window_;
-  info.uFlags = TTF_SUBCLASS;
-  if (HWND w = WindowOf(control)) {
-    // A windowed control's tip follows its window.
-    info.uFlags |= TTF_IDISHWND;
-    info.uId = reinterpret_cast<UINT_PTR>(w);
-  } else {
-    // A label's, its rectangle of the form's client area.
-    info.uId = reinterpret_cast<UINT_PTR>(&control);
-    info.rect = ui_.units().PixelRect(control.Bounds());
-  }
-  return info;
-}
-
-void FormPeer::AddToolTips() {
-  for (Control* control : form_.controls) {
-    // A label that follows the pointer may have a tip later, as it moves.
-    const auto* label =
-        control->Kind() == ControlKind::Label ? static_cast<const Label*>(control) : nullptr;
-    const bool tip_may_come = label != nullptr && label->MouseMove;
-    if (control->ToolTipText().empty() && !tip_may_come) continue;
-    if (WindowOf(*control) == nullptr && label == nullptr) continue;
-    if (tool_tips_ == nullptr) {
-      tool_tips_ =
-          CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                          WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                          CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, ui_.instance(), nullptr);
-      SendMessageW(tool_tips_, WM_SETFONT, reinterpret_cast<WPARAM>(ui_.FontOf(Font{})), FALSE);
-    }
-    std::wstring text = Wide(control->ToolTipText());
-    TOOLINFOW info = ToolOf(*control);
-    info.lpszText = text.data();
-    SendMessageW(tool_tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
-  }
-}
-
-void FormPeer::ToolTipChanged(const Control& control) {
-  if (tool_tips_ == nullptr) return;
-  std::wstring text = Wide(control.ToolTipText());
-  TOOLINFOW info = ToolOf(control);
-  info.lpszText = text.data();
-  SendMessageW(tool_tips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
-  // A tip that changes under the pointer shows at once; an empty one goes.
-  SendMessageW(tool_tips_, text.empty() ? TTM_POP : TTM_POPUP, 0, 0);
+  tips_.Add(form_);
 }
 
 void FormPeer::PropertyChanged(Property what) {
@@ -265,10 +120,7 @@ void FormPeer::ApplyFocus() {
     if (IsWindowVisible(window_)) SetForegroundWindow(window_);
     return;
   }
-  if (HWND w = WindowOf(*control)) {
-    saved_focus_ = w;
-    if (GetActiveWindow() == window_) SetFocus(saved_focus_);
-  }
+  if (HWND w = peers_.WindowOf(*control)) focus_.Focus(w);
 }
 
 void FormPeer::FrameChanged() {
@@ -292,6 +144,16 @@ void FormPeer::SizeChanged(WPARAM kind) {
   if (form_.Resize) form_.Resize();
 }
 
+void FormPeer::Close() {
+  // The program decides: the calendar unloads and the program ends; a form
+  // without a say of its own is hidden, as a dialog is closed.
+  if (form_.UserClose) {
+    form_.UserClose();
+  } else {
+    form_.SetVisible(false);
+  }
+}
+
 void FormPeer::Invalidate(const Rect& twips) {
   const RECT r = ui_.units().PixelRect(twips);
   InvalidateRect(window_, &r, FALSE);
@@ -301,187 +163,22 @@ void FormPeer::InvalidateAll() {
   InvalidateRect(window_, nullptr, FALSE);
 }
 
-ChildPeer* FormPeer::PeerOfWindow(HWND child) const {
-  for (const auto& [control, peer] : peers_) {
-    if (peer->Window() == child) return peer.get();
-  }
-  return nullptr;
-}
-
-Label* FormPeer::LabelAt(POINT pt) const {
-  for (const Control* control : form_.controls) {  // from the top down
-    ChildPeer* peer = PeerOf(*control);
-    if (Label* label = peer != nullptr ? peer->LabelAt(pt) : nullptr) return label;
-  }
-  return nullptr;
-}
-
-void FormPeer::Paint() {
-  PAINTSTRUCT ps{};
-  HDC dc = BeginPaint(window_, &ps);
-  RECT client{};
-  GetClientRect(window_, &client);
-  // Drawn off screen first, so that overlapping labels never flicker.
-  HDC buffer = CreateCompatibleDC(dc);
-  HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
-  HGDIOBJ old = SelectObject(buffer, bitmap);
-  FillRect(buffer, &client, GetSysColorBrush(COLOR_BTNFACE));
-  for (const Control* control : StackingBottomUp(form_)) {
-    if (ChildPeer* peer = PeerOf(*control)) peer->Paint(buffer);
-  }
-  BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
-         ps.rcPaint.bottom - ps.rcPaint.top, buffer, ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
-  SelectObject(buffer, old);
-  DeleteObject(bitmap);
-  DeleteDC(buffer);
-  EndPaint(window_, &ps);
-}
-
-void FormPeer::MousePress(UINT message, WPARAM wparam, LPARAM lparam) {
-  const POINT pt = PointOf(lparam);
-  Label* label = LabelAt(pt);
-  if (label == nullptr) return;
-  const std::int16_t button = ButtonOf(message);
-  if (button == kLeftButton) {
-    pressed_ = label;
-    SetCapture(window_);
-  }
-  if (label->MouseDown) {
-    const ScreenUnits& u = ui_.units();
-    const std::int16_t shift = static_cast<std::int16_t>(
-        ((wparam & MK_SHIFT) != 0 ? kShiftMask : 0) | ((wparam & MK_CONTROL) != 0 ? kCtrlMask : 0) |
-        (GetKeyState(VK_MENU) < 0 ? kAltMask : 0));
-    label->MouseDown(button, shift, u.Twips(pt.x) - label->Left(), u.Twips(pt.y) - label->Top());
-  }
-}
-
-void FormPeer::MouseMove(WPARAM wparam, LPARAM lparam) {
-  const POINT pt = PointOf(lparam);
-  const ScreenUnits& u = ui_.units();
-  const float x = u.Twips(pt.x);
-  const float y = u.Twips(pt.y);
-  // Over a label the move is the label's; elsewhere the form's. The shell
-  // reports mouse activity on the tray icon this way too, its message in the
-  // place of x, far beyond the client area's width.
-  RECT client{};
-  GetClientRect(window_, &client);
-  Label* label = PtInRect(&client, pt) ? LabelAt(pt) : nullptr;
-  if (label != nullptr && label->MouseMove) {
-    label->MouseMove(ButtonsHeld(wparam), ShiftState(), x - label->Left(), y - label->Top());
-  } else if (label == nullptr && form_.MouseMove) {
-    form_.MouseMove(ButtonsHeld(wparam), ShiftState(), x, y);
-  }
-}
-
-void FormPeer::MouseRelease(LPARAM lparam) {
-  Label* pressed = std::exchange(pressed_, nullptr);
-  if (GetCapture() == window_) ReleaseCapture();
-  if (pressed != nullptr && LabelAt(PointOf(lparam)) == pressed && pressed->Click) pressed->Click();
-}
-
-bool FormPeer::SetLabelCursor() {
-  POINT pt{};
-  GetCursorPos(&pt);
-  ScreenToClient(window_, &pt);
-  const Label* label = LabelAt(pt);
-  if (label == nullptr || !label->mouse_pointer) return false;
-  SetCursor(ui_.Cursor(*label->mouse_pointer));
-  return true;
-}
-
-void FormPeer::MoveFocus(int step) {
-  std::vector<HWND> usable;
-  for (HWND w : tab_order_) {
-    if (IsWindowVisible(w) && IsWindowEnabled(w)) usable.push_back(w);
-  }
-  if (usable.empty()) return;
-  const auto n = static_cast<int>(usable.size());
-  const auto at = std::find(usable.begin(), usable.end(), GetFocus());
-  int next = at == usable.end() ? 0 : static_cast<int>(at - usable.begin()) + step;
-  next = (next % n + n) % n;
-  SetFocus(usable[static_cast<std::size_t>(next)]);
-}
-
-void FormPeer::RestoreFocus() {
-  if (saved_focus_ != nullptr && IsWindowVisible(saved_focus_)) {
-    SetFocus(saved_focus_);
-  } else {
-    SetFocus(window_);
-  }
-}
-
-bool FormPeer::PreviewKey(const MSG& msg) {
-  if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
-  const std::int16_t shift = ShiftState();
-  if (form_.key_preview && form_.KeyDown) {
-    auto code = static_cast<std::int16_t>(msg.wParam);
-    form_.KeyDown(code, shift);
-    if (code == 0) return true;
-  }
-  if (msg.message != WM_KEYDOWN) return false;
-  if (msg.wParam == VK_TAB && (shift & ~kShiftMask) == 0) {
-    MoveFocus((shift & kShiftMask) != 0 ? -1 : 1);
-    return true;
-  }
-  if (msg.wParam == VK_RETURN && shift == 0 && msg.hwnd != window_ && IsPushButton(msg.hwnd)) {
-    SendMessageW(msg.hwnd, BM_CLICK, 0, 0);
-    return true;
-  }
-  return false;
-}
-
-LRESULT CALLBACK FormPeer::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* peer = static_cast<FormPeer*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
-    peer->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(peer));
-    SetPropW(window, kPeerProperty, peer);
-  }
-  auto* peer = reinterpret_cast<FormPeer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (peer == nullptr) return DefWindowProcW(window, message, wparam, lparam);
-  return peer->Handle(message, wparam, lparam);
-}
-
 LRESULT FormPeer::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
   if (more_messages && more_messages(message, wparam, lparam)) return 0;
+  if (message == WM_PAINT) {
+    peers_.Paint(window_);
+    return 0;
+  }
+  if (message == WM_ERASEBKGND) return 1;  // the painting covers the whole client area
+  if (const auto result = peers_.Notification(message, wparam, lparam)) return *result;
+  if (const auto result = mouse_.Take(message, wparam, lparam)) return *result;
+  if (focus_.Take(message, wparam)) return 0;
+  if (const auto result = FrameMessage(message, wparam, lparam)) return *result;
+  return DefWindowProcW(window_, message, wparam, lparam);
+}
+
+std::optional<LRESULT> FormPeer::FrameMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
-    case WM_PAINT:
-      Paint();
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;  // the painting covers the whole client area
-    case WM_COMMAND:
-      if (ChildPeer* peer = PeerOfWindow(reinterpret_cast<HWND>(lparam))) {
-        peer->Command(HIWORD(wparam));
-        return 0;
-      }
-      break;
-    case WM_DRAWITEM: {
-      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
-      ChildPeer* peer = PeerOfWindow(item->hwndItem);
-      if (peer != nullptr && peer->DrawItem(*item)) return TRUE;
-      break;
-    }
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONDBLCLK:
-      MousePress(message, wparam, lparam);
-      return 0;
-    case WM_LBUTTONUP:
-      MouseRelease(lparam);
-      return 0;
-    case WM_MOUSEMOVE:
-      MouseMove(wparam, lparam);
-      return 0;
-    case WM_SETCURSOR:
-      if (reinterpret_cast<HWND>(wparam) == window_ && LOWORD(lparam) == HTCLIENT &&
-          SetLabelCursor()) {
-        return TRUE;
-      }
-      break;
     case WM_MOVE:
       FrameChanged();
       return 0;
@@ -496,30 +193,12 @@ LRESULT FormPeer::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       }
       return result;
     }
-    case WM_ACTIVATE:
-      if (LOWORD(wparam) == WA_INACTIVE) {
-        HWND focus = GetFocus();
-        if (focus != nullptr && IsChild(window_, focus)) saved_focus_ = focus;
-      } else if (HIWORD(wparam) == 0) {
-        RestoreFocus();
-      }
-      return 0;
-    case WM_SETFOCUS:
-      if (saved_focus_ != nullptr && IsWindowVisible(saved_focus_)) SetFocus(saved_focus_);
-      return 0;
     case WM_CLOSE:
-      // The program decides: the calendar unloads and the program ends; a
-      // form without a say of its own is hidden, as a dialog is closed.
-      if (form_.UserClose) {
-        form_.UserClose();
-      } else {
-        form_.SetVisible(false);
-      }
+      Close();
       return 0;
     default:
-      break;
+      return std::nullopt;
   }
-  return DefWindowProcW(window_, message, wparam, lparam);
 }
 
 }  // namespace ombrelk

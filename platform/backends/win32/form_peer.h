@@ -3,12 +3,16 @@
 #include "platform/backends/win32/win32_api.h"
 
 #include <functional>
-#include <map>
-#include <memory>
-#include <vector>
+#include <optional>
 
-#include "platform/backends/win32/child_peer.h"
+#include "platform/backends/win32/control_peers.h"
+#include "platform/backends/win32/focus_chain.h"
+#include "platform/backends/win32/form_window.h"
+#include "platform/backends/win32/key_preview_filter.h"
+#include "platform/backends/win32/label_mouse.h"
+#include "platform/backends/win32/tool_tips.h"
 #include "platform/backends/win32/ui_resources.h"
+#include "platform/backends/win32/widget_host.h"
 #include "platform/controls/form.h"
 
 namespace ombrelk {
@@ -18,11 +22,11 @@ namespace ombrelk {
 // to the window (the user drags or minimises it) is written back into the
 // form, which notifies only real changes, so nothing echoes.
 //
-// The window's style follows the form: a fixed single border with the
-// program's icon and the buttons the form asks for, or a fixed dialog border
-// without icon. Its controls are child windows (buttons, combo boxes) or are
-// drawn by the window itself (labels, lines, pictures).
-class FormPeer : public ControlPeer {
+// Its controls are child windows (buttons, combo boxes) or are drawn by the
+// window itself (labels, lines, pictures); the window hands each message to
+// the part that keeps it: the controls, the mouse over the windowless ones,
+// the focus, or the frame, which is this peer's own.
+class FormPeer : public ControlPeer, public WidgetHost, private FormWindow::Handler {
  public:
   // owner: the window that owns this one (a dialog's), or null.
   FormPeer(Form& form, UiResources& ui, HWND owner);
@@ -33,8 +37,8 @@ class FormPeer : public ControlPeer {
   // The peer of one of the program's top-level windows, else null.
   static FormPeer* Of(HWND window);
 
-  HWND Window() const { return window_; }
-  UiResources& ui() { return ui_; }
+  HWND Window() const override { return window_; }
+  UiResources& ui() override { return ui_; }
   Form& form() { return form_; }
 
   // Makes a peer for every control, stacks the windowed ones as the form
@@ -55,36 +59,19 @@ class FormPeer : public ControlPeer {
   // The form's view of a key press on its way to the window that has the
   // focus: key preview, then Tab and Enter as a dialog takes them. True when
   // the key was used up here.
-  bool PreviewKey(const MSG& msg);
+  bool PreviewKey(const MSG& msg) const { return keys_.Filter(msg); }
 
-  // Shows a control's new tip (an empty one hides it).
-  void ToolTipChanged(const Control& control);
-
-  // Repaints what lies under a lightweight control.
-  void Invalidate(const Rect& twips);
-  void InvalidateAll();
+  void ToolTipChanged(const Control& control) override { tips_.Changed(control); }
+  void Invalidate(const Rect& twips) override;
+  void InvalidateAll() override;
 
   // Messages this window handles beyond the form's own (the calendar window's
   // tray and session messages); returns true for a message it took.
   std::function<bool(UINT message, WPARAM wparam, LPARAM lparam)> more_messages;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
-
-  ChildPeer* PeerOf(const Control& control) const;
-  HWND WindowOf(const Control& control) const;
-  ChildPeer* PeerOfWindow(HWND child) const;
-  Label* LabelAt(POINT pt) const;
-  void Paint();
-  void MousePress(UINT message, WPARAM wparam, LPARAM lparam);
-  void MouseMove(WPARAM wparam, LPARAM lparam);
-  void MouseRelease(LPARAM lparam);
-  TOOLINFOW ToolOf(const Control& control) const;
-  bool SetLabelCursor();
-  void MoveFocus(int step);
-  void RestoreFocus();
-  void AddToolTips();
+  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam) override;
+  std::optional<LRESULT> FrameMessage(UINT message, WPARAM wparam, LPARAM lparam);
 
   void ApplyPosition();
   void ApplyVisible();
@@ -92,17 +79,17 @@ class FormPeer : public ControlPeer {
   void ApplyFocus();
   void FrameChanged();
   void SizeChanged(WPARAM kind);
+  void Close();
 
   Form& form_;
   UiResources& ui_;
-  HWND window_ = nullptr;
-  HWND tool_tips_ = nullptr;
-  // The peer of each control that has one.
-  std::map<const Control*, std::unique_ptr<ChildPeer>> peers_;
-  // Windowed controls that take the focus, in tab order.
-  std::vector<HWND> tab_order_;
-  HWND saved_focus_ = nullptr;
-  Label* pressed_ = nullptr;
+  FormWindow form_window_;
+  HWND window_;
+  ControlPeers peers_;
+  FocusChain focus_;
+  KeyPreviewFilter keys_;
+  ToolTips tips_;
+  LabelMouse mouse_;
   bool writing_back_ = false;
   bool show_takes_focus_ = true;
   bool held_ = false;

@@ -1,6 +1,6 @@
 #include "platform/backends/win32/label_widget.h"
 
-#include "platform/backends/win32/form_peer.h"
+#include "platform/backends/win32/widget_host.h"
 #include "platform/backends/win32/win32_text.h"
 
 namespace ombrelk {
@@ -21,7 +21,7 @@ UINT FormatOf(Alignment a) {
 
 }  // namespace
 
-LabelWidget::LabelWidget(Label& label, FormPeer& form) : label_(label), form_(form) {
+LabelWidget::LabelWidget(Label& label, WidgetHost& host) : label_(label), host_(host) {
   label_.AttachPeer(this);
 }
 
@@ -31,24 +31,24 @@ LabelWidget::~LabelWidget() {
 
 void LabelWidget::PropertyChanged(Property what) {
   if (what == Property::ToolTipText) {
-    form_.ToolTipChanged(label_);
+    host_.ToolTipChanged(label_);
     return;
   }
   // A move uncovers what lay under the old place as well.
   if (what == Property::Geometry || what == Property::Visible) {
-    form_.InvalidateAll();
+    host_.InvalidateAll();
   } else {
-    form_.Invalidate(label_.Bounds());
+    host_.Invalidate(label_.Bounds());
   }
 }
 
 void LabelWidget::Paint(HDC dc) {
   if (!label_.Visible()) return;
-  RECT r = form_.ui().units().PixelRect(label_.Bounds());
+  RECT r = host_.ui().units().PixelRect(label_.Bounds());
   if (!label_.transparent) FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
   if (label_.Caption().empty()) return;
   const std::wstring text = Wide(label_.Caption());
-  HGDIOBJ old = SelectObject(dc, form_.ui().FontOf(label_.font));
+  HGDIOBJ old = SelectObject(dc, host_.ui().FontOf(label_.font));
   // Colours are 0xBBGGRR, which is a COLORREF already.
   SetTextColor(dc, label_.ForeColor());
   SetBkMode(dc, TRANSPARENT);
@@ -59,7 +59,7 @@ void LabelWidget::Paint(HDC dc) {
 
 Label* LabelWidget::LabelAt(POINT pt) {
   if (!label_.Visible()) return nullptr;
-  const RECT r = form_.ui().units().PixelRect(label_.Bounds());
+  const RECT r = host_.ui().units().PixelRect(label_.Bounds());
   return PtInRect(&r, pt) ? &label_ : nullptr;
 }
 

@@ -5,14 +5,14 @@
 
 namespace ombrelk {
 
-class FormPeer;
+class WidgetHost;
 
 // A label, drawn by its form: opaque unless the model says transparent (a
 // transparent one without caption is just a surface that catches the mouse),
 // its text from the top edge in its colour, alignment and font.
 class LabelWidget : public ChildPeer {
  public:
-  LabelWidget(Label& label, FormPeer& form);
+  LabelWidget(Label& label, WidgetHost& host);
   ~LabelWidget() override;
   LabelWidget(const LabelWidget&) = delete;
   LabelWidget& operator=(const LabelWidget&) = delete;
@@ -23,7 +23,7 @@ class LabelWidget : public ChildPeer {
 
  private:
   Label& label_;
-  FormPeer& form_;
+  WidgetHost& host_;
 };
 
 }  // namespace ombrelk

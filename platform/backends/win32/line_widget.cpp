@@ -1,18 +1,10 @@
 #include "platform/backends/win32/line_widget.h"
 
-#include "platform/backends/win32/form_peer.h"
+#include "platform/backends/win32/widget_host.h"
 
 namespace ombrelk {
 
-namespace {
-
-// Pictures are drawn at 96 DPI's size times the screen's scale.
-constexpr int kIconPixels = 32;
-constexpr int kLayoutDpi = 96;
-
-}  // namespace
-
-LineWidget::LineWidget(Line& line, FormPeer& form) : line_(line), form_(form) {
+LineWidget::LineWidget(Line& line, WidgetHost& host) : line_(line), host_(host) {
   line_.AttachPeer(this);
 }
 
@@ -21,12 +13,12 @@ LineWidget::~LineWidget() {
 }
 
 void LineWidget::PropertyChanged(Property /*what*/) {
-  form_.InvalidateAll();
+  host_.InvalidateAll();
 }
 
 void LineWidget::Paint(HDC dc) {
   if (!line_.Visible()) return;
-  const ScreenUnits& u = form_.ui().units();
+  const ScreenUnits& u = host_.ui().units();
   const int x1 = u.Pixels(line_.x1);
   const int y1 = u.Pixels(line_.y1);
   const int x2 = u.Pixels(line_.x2);
@@ -38,26 +30,6 @@ void LineWidget::Paint(HDC dc) {
   SetPixel(dc, x2, y2, line_.border_color);  // both ends belong to the line
   SelectObject(dc, old);
   DeleteObject(pen);
-}
-
-PictureBoxWidget::PictureBoxWidget(PictureBox& box, FormPeer& form) : box_(box), form_(form) {
-  box_.AttachPeer(this);
-}
-
-PictureBoxWidget::~PictureBoxWidget() {
-  box_.AttachPeer(nullptr);
-}
-
-void PictureBoxWidget::PropertyChanged(Property /*what*/) {
-  form_.InvalidateAll();
-}
-
-void PictureBoxWidget::Paint(HDC dc) {
-  if (!box_.Visible() || !box_.picture) return;
-  const ScreenUnits& u = form_.ui().units();
-  const int size = MulDiv(kIconPixels, u.dpi, kLayoutDpi);
-  DrawIconEx(dc, u.Pixels(box_.Left()), u.Pixels(box_.Top()), form_.ui().Icon(*box_.picture), size,
-             size, 0, nullptr, DI_NORMAL);
 }
 
 }  // namespace ombrelk

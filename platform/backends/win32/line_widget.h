@@ -5,13 +5,13 @@
 
 namespace ombrelk {
 
-class FormPeer;
+class WidgetHost;
 
 // A thin line between two points of the client area, drawn by its form. It
 // takes no mouse input, so whatever lies under it still gets the presses.
 class LineWidget : public ChildPeer {
  public:
-  LineWidget(Line& line, FormPeer& form);
+  LineWidget(Line& line, WidgetHost& host);
   ~LineWidget() override;
   LineWidget(const LineWidget&) = delete;
   LineWidget& operator=(const LineWidget&) = delete;
@@ -21,24 +21,7 @@ class LineWidget : public ChildPeer {
 
  private:
   Line& line_;
-  FormPeer& form_;
-};
-
-// A picture at its natural size (scaled with the screen's resolution) from
-// the box's top left corner, drawn by its form.
-class PictureBoxWidget : public ChildPeer {
- public:
-  PictureBoxWidget(PictureBox& box, FormPeer& form);
-  ~PictureBoxWidget() override;
-  PictureBoxWidget(const PictureBoxWidget&) = delete;
-  PictureBoxWidget& operator=(const PictureBoxWidget&) = delete;
-
-  void PropertyChanged(Property what) override;
-  void Paint(HDC dc) override;
-
- private:
-  PictureBox& box_;
-  FormPeer& form_;
+  WidgetHost& host_;
 };
 
 }  // namespace ombrelk

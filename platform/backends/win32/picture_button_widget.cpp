@@ -1,8 +1,7 @@
 #include "platform/backends/win32/picture_button_widget.h"
 
 #include "platform/backends/win32/control_geometry.h"
-#include "platform/backends/win32/form_peer.h"
-#include "platform/backends/win32/win32_text.h"
+#include "platform/backends/win32/widget_host.h"
 
 namespace ombrelk {
 
@@ -14,10 +13,10 @@ constexpr int kLayoutDpi = 96;
 
 }  // namespace
 
-PictureButtonWidget::PictureButtonWidget(PictureButton& button, FormPeer& form)
+PictureButtonWidget::PictureButtonWidget(PictureButton& button, WidgetHost& host)
     : button_(button),
-      form_(form),
-      window_(CreateControlWindow(L"BUTTON", WS_TABSTOP | BS_OWNERDRAW, L"", button, form)) {
+      host_(host),
+      window_(CreateControlWindow(L"BUTTON", WS_TABSTOP | BS_OWNERDRAW, L"", button, host)) {
   button_.AttachPeer(this);
 }
 
@@ -27,7 +26,7 @@ PictureButtonWidget::~PictureButtonWidget() {
 
 void PictureButtonWidget::PropertyChanged(Property what) {
   if (what == Property::Geometry || what == Property::Visible) {
-    ApplyGeometry(window_, button_, form_);
+    ApplyGeometry(window_, button_, host_);
   }
 }
 
@@ -41,11 +40,11 @@ bool PictureButtonWidget::DrawItem(const DRAWITEMSTRUCT& item) {
   DrawFrameControl(item.hDC, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (down ? DFCS_PUSHED : 0));
   const PictureRef& picture = down && button_.down_picture ? button_.down_picture : button_.picture;
   if (picture) {
-    const int size = MulDiv(kPicturePixels, form_.ui().units().dpi, kLayoutDpi);
+    const int size = MulDiv(kPicturePixels, host_.ui().units().dpi, kLayoutDpi);
     const int shift = down ? 1 : 0;  // a pressed face moves its content as the frame sinks
     const int x = (item.rcItem.right - item.rcItem.left - size) / 2 + shift;
     const int y = (item.rcItem.bottom - item.rcItem.top - size) / 2 + shift;
-    DrawIconEx(item.hDC, x, y, form_.ui().Icon(*picture), size, size, 0, nullptr, DI_NORMAL);
+    DrawIconEx(item.hDC, x, y, host_.ui().Icon(*picture), size, size, 0, nullptr, DI_NORMAL);
   }
   if ((item.itemState & ODS_FOCUS) != 0) {
     RECT focus = item.rcItem;
@@ -53,29 +52,6 @@ bool PictureButtonWidget::DrawItem(const DRAWITEMSTRUCT& item) {
     DrawFocusRect(item.hDC, &focus);
   }
   return true;
-}
-
-CommandButtonWidget::CommandButtonWidget(CommandButton& button, FormPeer& form)
-    : button_(button),
-      form_(form),
-      window_(CreateControlWindow(L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON,
-                                  Wide(button.caption).c_str(), button, form)) {
-  SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(form.ui().FontOf(button.font)), FALSE);
-  button_.AttachPeer(this);
-}
-
-CommandButtonWidget::~CommandButtonWidget() {
-  button_.AttachPeer(nullptr);
-}
-
-void CommandButtonWidget::PropertyChanged(Property what) {
-  if (what == Property::Geometry || what == Property::Visible) {
-    ApplyGeometry(window_, button_, form_);
-  }
-}
-
-void CommandButtonWidget::Command(WORD code) {
-  if (code == BN_CLICKED && button_.Click) button_.Click();
 }
 
 }  // namespace ombrelk

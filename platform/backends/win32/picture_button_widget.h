@@ -5,13 +5,13 @@
 
 namespace ombrelk {
 
-class FormPeer;
+class WidgetHost;
 
 // A graphical button: its picture on a raised face, and the second picture
 // while it is held down. The space bar or Enter press it while it has the focus.
 class PictureButtonWidget : public ChildPeer {
  public:
-  PictureButtonWidget(PictureButton& button, FormPeer& form);
+  PictureButtonWidget(PictureButton& button, WidgetHost& host);
   ~PictureButtonWidget() override;
   PictureButtonWidget(const PictureButtonWidget&) = delete;
   PictureButtonWidget& operator=(const PictureButtonWidget&) = delete;
@@ -23,26 +23,7 @@ class PictureButtonWidget : public ChildPeer {
 
  private:
   PictureButton& button_;
-  FormPeer& form_;
-  HWND window_;
-};
-
-// A button with a caption in its own font. It is never a default button by
-// itself: Enter presses it only while it has the focus.
-class CommandButtonWidget : public ChildPeer {
- public:
-  CommandButtonWidget(CommandButton& button, FormPeer& form);
-  ~CommandButtonWidget() override;
-  CommandButtonWidget(const CommandButtonWidget&) = delete;
-  CommandButtonWidget& operator=(const CommandButtonWidget&) = delete;
-
-  HWND Window() const override { return window_; }
-  void PropertyChanged(Property what) override;
-  void Command(WORD code) override;
-
- private:
-  CommandButton& button_;
-  FormPeer& form_;
+  WidgetHost& host_;
   HWND window_;
 };
 

@@ -2,29 +2,14 @@
 
 namespace ombrelk {
 
-namespace {
-
-constexpr UINT_PTR kMidnightTimer = 1;
-constexpr WPARAM kResumeAutomatic = 0x12;  // PBT_APMRESUMEAUTOMATIC
-constexpr WPARAM kResumeSuspend = 0x7;     // PBT_APMRESUMESUSPEND
-
-// Milliseconds from now to one second past the next local midnight.
-UINT ToNextMidnight() {
-  SYSTEMTIME now{};
-  GetLocalTime(&now);
-  const UINT passed =
-      ((now.wHour * 60U + now.wMinute) * 60U + now.wSecond) * 1000U + now.wMilliseconds;
-  constexpr UINT kDay = 24U * 60U * 60U * 1000U;
-  return kDay - passed + 1000U;
-}
-
-}  // namespace
-
 ProgramWindows::ProgramWindows(Program& program, Win32Platform& platform)
     : program_(program),
       platform_(platform),
       main_(program.frmMain, platform.ui, nullptr),
-      version_(program.dlgVersion, platform.ui, main_.Window()) {
+      version_(program.dlgVersion, platform.ui, main_.Window()),
+      tray_watch_(platform.tray.TaskbarCreatedMessage(), [this] { TrayAppeared(); }),
+      day_watch_(main_.Window(), [this] { program_.Clock_DayMayHaveChanged(); }),
+      shutdown_requests_([this] { return SessionEnding(); }) {
   main_.RealiseControls();
   version_.RealiseControls();
   main_.more_messages = [this](UINT message, WPARAM wparam, LPARAM /*lparam*/) {
@@ -41,34 +26,27 @@ void ProgramWindows::RunStartUp(Program& program) {
 }
 
 void ProgramWindows::WatchTheDay() {
-  SetTimer(main_.Window(), kMidnightTimer, ToNextMidnight(), nullptr);
-}
-
-void ProgramWindows::DayMayHaveChanged() {
-  WatchTheDay();
-  program_.Clock_DayMayHaveChanged();
+  day_watch_.Start();
 }
 
 bool ProgramWindows::MainWindowMessage(UINT message, WPARAM wparam) {
-  if (message == platform_.tray.TaskbarCreatedMessage()) {
-    if (program_.has_tray) {
-      platform_.tray.AddAgain();
-    } else {
-      program_.Tray_Appeared();
-    }
-    return true;
+  return tray_watch_.Take(message) || day_watch_.Take(message, wparam) ||
+         shutdown_requests_.Take(message, wparam);
+}
+
+void ProgramWindows::TrayAppeared() {
+  if (program_.state.has_tray) {
+    platform_.tray.AddAgain();
+  } else {
+    program_.Tray_Appeared();
   }
-  if ((message == WM_TIMER && wparam == kMidnightTimer) || message == WM_TIMECHANGE ||
-      (message == WM_POWERBROADCAST && (wparam == kResumeAutomatic || wparam == kResumeSuspend))) {
-    DayMayHaveChanged();
-    return message != WM_POWERBROADCAST;  // Windows wants TRUE for those
-  }
-  if (message == WM_ENDSESSION && wparam != FALSE && !program_.Unloaded()) {
-    // Windows ends the process when this message has been handled.
-    program_.EndSession();
-    return true;
-  }
-  return false;
+}
+
+bool ProgramWindows::SessionEnding() {
+  if (program_.Unloaded()) return false;
+  // Windows ends the process when this message has been handled.
+  program_.EndSession();
+  return true;
 }
 
 }  // namespace ombrelk

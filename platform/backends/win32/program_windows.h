@@ -1,6 +1,9 @@
 #pragma once
 
+#include "platform/backends/win32/day_watch.h"
 #include "platform/backends/win32/form_peer.h"
+#include "platform/backends/win32/shutdown_requests.h"
+#include "platform/backends/win32/tray_watch.h"
 #include "platform/backends/win32/win32_platform.h"
 #include "program/program.h"
 
@@ -33,12 +36,16 @@ class ProgramWindows {
 
  private:
   bool MainWindowMessage(UINT message, WPARAM wparam);
-  void DayMayHaveChanged();
+  void TrayAppeared();
+  bool SessionEnding();
 
   Program& program_;
   Win32Platform& platform_;
   FormPeer main_;
   FormPeer version_;
+  TrayWatch tray_watch_;
+  DayWatch day_watch_;
+  ShutdownRequests shutdown_requests_;
 };
 
 }  // namespace ombrelk

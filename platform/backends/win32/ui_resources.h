@@ -16,7 +16,7 @@ namespace ombrelk {
 // the whole run (the program declares itself aware of the system's DPI), so
 // 1440 / DPI twips make one pixel: 15 at 96 DPI, 7.5 at 192.
 struct ScreenUnits {
-  float twips_per_pixel = 15.0F;
+  float twips_per_pixel = kUsualTwipsPerPixel;
   int dpi = 96;
 
   static ScreenUnits OfScreen();

@@ -4,6 +4,7 @@
 
 #include "platform/backends/stdfs/std_file_system.h"
 #include "platform/backends/win32/ui_resources.h"
+#include "platform/backends/win32/win32_clock.h"
 #include "platform/backends/win32/win32_desktop_shell.h"
 #include "platform/backends/win32/win32_runtime.h"
 #include "platform/backends/win32/win32_tray_area.h"

@@ -1,0 +1,89 @@
+#include "platform/backends/win32/label_mouse.h"
+
+#include <utility>
+
+#include "platform/backends/win32/key_mapping.h"
+#include "platform/controls/key_codes.h"
+
+namespace ombrelk {
+
+std::optional<LRESULT> LabelMouse::Take(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+      Press(message, wparam, lparam);
+      return 0;
+    case WM_LBUTTONUP:
+      Release(lparam);
+      return 0;
+    case WM_MOUSEMOVE:
+      Move(wparam, lparam);
+      return 0;
+    case WM_SETCURSOR:
+      if (reinterpret_cast<HWND>(wparam) == window_ && LOWORD(lparam) == HTCLIENT &&
+          SetLabelCursor()) {
+        return TRUE;
+      }
+      return std::nullopt;
+    default:
+      return std::nullopt;
+  }
+}
+
+void LabelMouse::Press(UINT message, WPARAM wparam, LPARAM lparam) {
+  const POINT pt = ClientPoint(lparam);
+  Label* label = peers_.LabelAt(pt);
+  if (label == nullptr) return;
+  const std::int16_t button = ButtonMask(message);
+  if (button == kLeftButton) {
+    pressed_ = label;
+    SetCapture(window_);
+  }
+  if (label->MouseDown) {
+    const ScreenUnits& u = ui_.units();
+    label->MouseDown(button, PressShiftMask(wparam), u.Twips(pt.x) - label->Left(),
+                     u.Twips(pt.y) - label->Top());
+  }
+}
+
+void LabelMouse::Move(WPARAM wparam, LPARAM lparam) const {
+  const POINT pt = ClientPoint(lparam);
+  const ScreenUnits& u = ui_.units();
+  const float x = u.Twips(pt.x);
+  const float y = u.Twips(pt.y);
+  // Over a label the move is the label's; elsewhere the form's. The shell
+  // reports mouse activity on the tray icon this way too, its message in the
+  // place of x, far beyond the client area's width.
+  RECT client{};
+  GetClientRect(window_, &client);
+  Label* label = PtInRect(&client, pt) ? peers_.LabelAt(pt) : nullptr;
+  if (label != nullptr && label->MouseMove) {
+    label->MouseMove(ButtonsHeld(wparam), ShiftMask(), x - label->Left(), y - label->Top());
+  } else if (label == nullptr && form_.MouseMove) {
+    form_.MouseMove(ButtonsHeld(wparam), ShiftMask(), x, y);
+  }
+}
+
+void LabelMouse::Release(LPARAM lparam) {
+  Label* pressed = std::exchange(pressed_, nullptr);
+  if (GetCapture() == window_) ReleaseCapture();
+  if (pressed != nullptr && peers_.LabelAt(ClientPoint(lparam)) == pressed && pressed->Click) {
+    pressed->Click();
+  }
+}
+
+bool LabelMouse::SetLabelCursor() const {
+  POINT pt{};
+  GetCursorPos(&pt);
+  ScreenToClient(window_, &pt);
+  const Label* label = peers_.LabelAt(pt);
+  if (label == nullptr || !label->mouse_pointer) return false;
+  SetCursor(ui_.Cursor(*label->mouse_pointer));
+  return true;
+}
+
+}  // namespace ombrelk
