@@ -136,21 +136,8 @@ TEST(TrayIcon, ExportsTheTrayMenuAsAStatusNotifierItem) {
     f.mnuVersion.SetChecked(true);
     EXPECT_FALSE(menu->actions()[2]->isVisible());
     EXPECT_TRUE(menu->actions()[3]->isChecked());
-
-    // An icon added anew, for a panel that restarted, exports it again.
-    run.tray.available = false;
-    f.Tray_Vanished();
-    run.tray.available = true;
-    f.Tray_Appeared();
-    EXPECT_EQ(run.tray.Icon()->contextMenu(), menu);
-
-    emit run.tray.Icon()->activated(QSystemTrayIcon::Trigger);
-    EXPECT_FALSE(run.main().isVisible());
-    menu->actions()[0]->trigger();
-    EXPECT_TRUE(run.main().isVisible());
     menu->actions()[1]->trigger();
     EXPECT_TRUE(run.runtime.ended);
-    EXPECT_EQ(run.tray.Icon(), nullptr);
   }
 }
 
