@@ -398,6 +398,49 @@ case_sni_tray_vanishes() {
   wait_for_shown
 }
 
+# Xfce's panel: its status tray activates the item on a left click and, on
+# a right click, shows the menu the item exports; it never asks the item for
+# a pop-up of its own.
+start_on_xfce_panel() {
+  write_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" "$1" 0 0
+  start_display
+  start_session_bus
+  start_wm no-tray
+  start_xfce_panel
+  start_calendar
+  wait_for 15 "the icon in the Xfce panel" xfce_icon_drawn
+}
+
+case_xfce_tray_menu() {
+  start_on_xfce_panel 1
+  wait_for_shown
+  click_on "$(xfce_tray)" 1
+  wait_for_hidden
+  click_on "$(xfce_tray)" 1
+  wait_for_shown
+  xfce_tray_menu 3 xfce-tray-menu.png
+  wait_for 10 "the version dialog" dialog_window
+  xdotool windowactivate --sync "$(dialog_window)"
+  xdotool key Return
+  wait_for 10 "the dialog to close" not dialog_window
+  xfce_tray_menu 2
+  expect_exit "$prog_pid" "the exit entry to end the calendar"
+  expect_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 1 0 0
+}
+
+# The icon registers with the restarted panel and exports its menu again.
+case_xfce_panel_restarts() {
+  start_on_xfce_panel 0
+  holds_for 1 "the window starts in the tray" calendar_hidden
+  stop_xfce_panel
+  wait_for_shown
+  start_xfce_panel
+  wait_for 15 "the icon in the restarted panel" xfce_icon_drawn
+  wait_for_hidden
+  xfce_tray_menu 1 xfce-menu-after-restart.png
+  wait_for_shown
+}
+
 case_tray_vanishes() {
   start_with 0 0 0 tray
   wait_for_icon

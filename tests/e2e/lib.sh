@@ -13,6 +13,7 @@ readonly SCREEN_W=800 SCREEN_H=600 TRAY_H=$DESKTOP_PANEL_H
 
 work='' prog_pid='' wm_pid='' display_pid='' last_pid='' faketime_lib=''
 bus_pid='' sni_pid=''  # a case's own session bus and StatusNotifierItem host
+panel_pid=''  # Xfce's panel, once a case has started it
 fake_now=''    # a case's own start-up time, else E2E_NOW
 launcher=''    # a program the calendar is started through (the installed launcher)
 settings_path=''  # where the settings file is looked for, else the calendar's folder
@@ -96,7 +97,7 @@ e2e_finish() {
   if [[ -f $work/calendar/Ombrelk.ini ]]; then cp "$work/calendar/Ombrelk.ini" "$OUT/"; fi
   # The clients first, the window manager next, the display last.
   local pid
-  for pid in "${helpers[@]}" "$prog_pid" "$sni_pid" "$bus_pid" "$wm_pid" "$display_pid"; do
+  for pid in "${helpers[@]}" "$prog_pid" "$sni_pid" "$panel_pid" "$bus_pid" "$wm_pid" "$display_pid"; do
     [[ -n $pid ]] || continue
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
@@ -169,6 +170,98 @@ stop_sni_host() {
   wait "$sni_pid" 2>/dev/null || true
   sni_pid=''
   wait_for 10 "the StatusNotifierWatcher to go" not sni_watcher_up
+}
+
+# Xfce's panel (xfce4-panel 4.18) along the top of the screen, holding its
+# status tray alone, on the case's session bus; the bus starts its settings
+# daemon, xfconfd, which reads the configuration written here before the
+# first start. The tray is the StatusNotifierWatcher and shows a new item
+# without being told of it (the plugin's known-items and hidden-items only
+# matter once "hide new items" is on).
+start_xfce_panel() {
+  command -v xfce4-panel >/dev/null ||
+    fail "xfce4-panel is not installed (scripts/install-deps.sh test)"
+  [[ -e /usr/share/dbus-1/services/org.xfce.Xfconf.service ]] ||
+    fail "xfconf is not installed (scripts/install-deps.sh test)"
+  local config=$XDG_CONFIG_HOME/xfce4/xfconf/xfce-perchannel-xml
+  if [[ ! -e $config/xfce4-panel.xml ]]; then
+    mkdir -p "$config"
+    cat >"$config/xfce4-panel.xml" <<XML
+<?xml version="1.0" encoding="UTF-8"?>
+<channel name="xfce4-panel" version="1.0">
+  <property name="configver" type="int" value="2"/>
+  <property name="panels" type="array">
+    <value type="int" value="1"/>
+    <property name="panel-1" type="empty">
+      <property name="position" type="string" value="p=6;x=0;y=0"/>
+      <property name="length" type="uint" value="100"/>
+      <property name="position-locked" type="bool" value="true"/>
+      <property name="size" type="uint" value="$TRAY_H"/>
+      <property name="plugin-ids" type="array">
+        <value type="int" value="1"/>
+      </property>
+    </property>
+  </property>
+  <property name="plugins" type="empty">
+    <property name="plugin-1" type="string" value="systray"/>
+  </property>
+</channel>
+XML
+  fi
+  # NO_AT_BRIDGE: no accessibility bus, whose daemons would outlive the case.
+  NO_AT_BRIDGE=1 xfce4-panel >>"$OUT/xfce4-panel.log" 2>&1 &
+  panel_pid=$!
+  wait_for 20 "the Xfce panel's status tray" sni_watcher_up
+  wait_for 20 "the Xfce panel" xfce_tray
+}
+
+# Ends the panel; its plugin's process and the watcher go with it.
+stop_xfce_panel() {
+  kill "$panel_pid"
+  wait "$panel_pid" 2>/dev/null || true
+  panel_pid=''
+  wait_for 10 "the Xfce status tray to go" not sni_watcher_up
+}
+
+# The status tray in Xfce's panel: the plugin's own process draws it into a
+# window of the panel, at its top edge.
+xfce_tray() {
+  local w y ht
+  for w in $(xdotool search --all --onlyvisible --classname '^wrapper-2.0$' 2>/dev/null); do
+    read -r _ y _ ht _ < <(window_box "$w")
+    if ((y == 0 && ht >= TRAY_H - 2)); then
+      printf '%s\n' "$w"
+      return 0
+    fi
+  done
+  return 1
+}
+
+# The calendar's icon is drawn in the status tray, its only item (the empty
+# tray is a strip of one colour, the icon more than a hundred).
+xfce_icon_drawn() {
+  local colours
+  colours=$(import -window "$(xfce_tray)" -format '%k' info: 2>/dev/null)
+  ((${colours:-0} > 4))
+}
+
+# A menu of the status tray on screen, below the panel.
+xfce_menu() {
+  local w y o
+  for w in $(xdotool search --all --onlyvisible --classname '^wrapper-2.0$' 2>/dev/null); do
+    read -r _ y _ _ o < <(window_box "$w")
+    [[ $o == yes ]] && ((y >= TRAY_H - 2)) && return 0
+  done
+  return 1
+}
+
+# A right click on the icon in Xfce's panel, which opens the menu the icon
+# exports; the entry picked as in tray_menu.
+xfce_tray_menu() {
+  click_on "$(xfce_tray)" 3
+  wait_for 10 "the status tray's menu" xfce_menu
+  if [[ -n ${2:-} ]]; then import -window root "$OUT/$2"; fi
+  pick_entry "$1" xfce_menu
 }
 
 # How many times an item has registered with the host.
@@ -339,11 +432,14 @@ settings_menu() {
   pick_entry "$1"
 }
 
+# Picks the entry that many Down presses away in the open menu, the
+# calendar's own pop-up unless another test for an open menu is named.
+#   pick_entry N [MENU_OPEN]
 pick_entry() {
   local i
   for ((i = 0; i < $1; i++)); do xdotool key Down; done
   xdotool key Return
-  wait_for 10 "the menu to close" not popup_menu
+  wait_for 10 "the menu to close" not "${2:-popup_menu}"
 }
 
 # The outer frame's place on screen, "x y": the client's place less its

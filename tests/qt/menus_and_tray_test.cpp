@@ -114,6 +114,33 @@ TEST(TrayIcon, ClicksReachTheCalendarAsTheShellReportedThem) {
   }
 }
 
+// A StatusNotifierItem host shows the menu the icon exports instead of
+// asking for the pop-up; an XEmbed icon would pop that menu up itself, beside
+// the core's, so it exports none.
+TEST(TrayIcon, ExportsTheTrayMenuAsAStatusNotifierItem) {
+  for (TrayProtocol protocol : {TrayProtocol::XEmbed, TrayProtocol::StatusNotifier}) {
+    QtRun run;
+    run.tray.SetProtocol(protocol);
+    FrmMain& f = run.Make();
+    run.tray.ExportMenu(f.mnuTray, run.runtime);
+    run.program->Start();
+    QMenu* menu = run.tray.Icon()->contextMenu();
+    if (protocol == TrayProtocol::XEmbed) {
+      EXPECT_EQ(menu, nullptr);
+      continue;
+    }
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(Texts(*menu),
+              (std::vector<std::string>{"Ombrelk 表示", "Ombrelk 終了", "-", "バージョン情報"}));
+    f.mnuSep.SetVisible(false);
+    f.mnuVersion.SetChecked(true);
+    EXPECT_FALSE(menu->actions()[2]->isVisible());
+    EXPECT_TRUE(menu->actions()[3]->isChecked());
+    menu->actions()[1]->trigger();
+    EXPECT_TRUE(run.runtime.ended);
+  }
+}
+
 TEST(TrayIcon, FollowsATrayThatComesAndGoes) {
   QtRun run;
   run.tray.available = false;

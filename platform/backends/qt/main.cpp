@@ -40,6 +40,7 @@ int main(int argc, char** argv) {
     }
   });
   platform.tray.SetProtocol(tray_watch.Protocol());
+  platform.tray.ExportMenu(program.frmMain.mnuTray, platform.runtime);
 
   windows.RunStartUp(program);
   // A second instance has shown its message and ended during start-up.

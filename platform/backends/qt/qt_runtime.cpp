@@ -12,23 +12,6 @@
 
 namespace ombrelk {
 
-namespace {
-
-void FillMenu(QMenu& qmenu, MenuItem& menu, QtRuntime& runtime) {
-  for (MenuItem* item : menu.items) {
-    if (item->IsSeparator()) {
-      if (item->Visible()) qmenu.addSeparator();
-    } else if (!item->items.empty()) {
-      QMenu* sub = qmenu.addMenu(QString::fromStdString(item->Caption()));
-      FillMenu(*sub, *item, runtime);
-    } else {
-      qmenu.addAction(&runtime.ActionOf(*item));
-    }
-  }
-}
-
-}  // namespace
-
 QtRuntime::QtRuntime(WindowRegistry& windows, QString lock_file)
     : windows_(windows), lock_file_(std::move(lock_file)) {}
 
@@ -45,9 +28,22 @@ QAction& QtRuntime::ActionOf(MenuItem& item) {
   return peer->Action();
 }
 
+void QtRuntime::FillMenu(QMenu& qmenu, MenuItem& menu) {
+  for (MenuItem* item : menu.items) {
+    if (item->items.empty()) {
+      // Separators too: a menu that stays (the tray's exported one) then
+      // follows a separator the model hides or shows.
+      qmenu.addAction(&ActionOf(*item));
+    } else {
+      QMenu* sub = qmenu.addMenu(QString::fromStdString(item->Caption()));
+      FillMenu(*sub, *item);
+    }
+  }
+}
+
 void QtRuntime::PopupMenu(MenuItem& menu) {
   QMenu qmenu;
-  FillMenu(qmenu, menu, *this);
+  FillMenu(qmenu, menu);
   qmenu.exec(QCursor::pos());
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLockFile>
+#include <QMenu>
 #include <QString>
 #include <map>
 #include <memory>
@@ -33,6 +34,9 @@ class QtRuntime : public Runtime {
   bool Ended() const { return ended_; }
   // The action that shows an entry, made when first asked for.
   QAction& ActionOf(MenuItem& item);
+  // Adds the entries menu holds now to qmenu, each as its action, so that
+  // they follow the model for as long as qmenu lives.
+  void FillMenu(QMenu& qmenu, MenuItem& menu);
 
   // ombrelk.lock in the user's runtime folder (the temporary folder when there is none).
   static QString DefaultLockFile();

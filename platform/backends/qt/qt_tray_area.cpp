@@ -33,6 +33,11 @@ bool QtTrayArea::Shell_NotifyIcon(int message, const TrayIconRecord& record) {
       icon_ = std::make_unique<QSystemTrayIcon>(IconOf(record));
       icon_->setToolTip(TipText(record));
       hwnd_ = record.hWnd;
+      // Only a StatusNotifierItem exports the menu, and only one set before
+      // the icon is shown: the host reads it once when the icon registers.
+      // An XEmbed icon would pop the menu up by itself on a right press,
+      // beside the core's own pop-up.
+      if (menu_ && protocol_ == TrayProtocol::StatusNotifier) icon_->setContextMenu(menu_.get());
       QObject::connect(icon_.get(), &QSystemTrayIcon::activated,
                        [this](QSystemTrayIcon::ActivationReason r) { Activated(r); });
       icon_->show();
@@ -57,6 +62,11 @@ bool QtTrayArea::Shell_NotifyIcon(int message, const TrayIconRecord& record) {
     default:
       return false;
   }
+}
+
+void QtTrayArea::ExportMenu(MenuItem& menu, QtRuntime& runtime) {
+  menu_ = std::make_unique<QMenu>();
+  runtime.FillMenu(*menu_, menu);
 }
 
 void QtTrayArea::Activated(QSystemTrayIcon::ActivationReason reason) {

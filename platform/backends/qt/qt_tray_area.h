@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QMenu>
 #include <QSystemTrayIcon>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "platform/backends/qt/qt_runtime.h"
 #include "platform/backends/qt/tray_watch.h"
 #include "platform/backends/qt/window_registry.h"
 #include "platform/services/tray_area.h"
@@ -26,6 +28,13 @@ class QtTrayArea : public TrayArea {
   // counts as available and what the icon's activations mean.
   void SetProtocol(TrayProtocol protocol) { protocol_ = protocol; }
 
+  // The menu a StatusNotifierItem icon exports: its host (Xfce, GNOME,
+  // Plasma) shows it on a right click instead of asking the program for a
+  // pop-up. It holds menu's entries as the runtime's actions, so it follows
+  // the model and choosing an entry runs the entry's Click as the pop-up
+  // does. Call before the first icon is added.
+  void ExportMenu(MenuItem& menu, QtRuntime& runtime);
+
   // The icon while it is shown, else null.
   QSystemTrayIcon* Icon() const { return icon_.get(); }
 
@@ -33,6 +42,7 @@ class QtTrayArea : public TrayArea {
   void Activated(QSystemTrayIcon::ActivationReason reason);
 
   WindowRegistry& windows_;
+  std::unique_ptr<QMenu> menu_;
   std::unique_ptr<QSystemTrayIcon> icon_;
   // Removed icons, kept until the tray area goes: one may be removed from
   // inside its own click.
