@@ -144,7 +144,7 @@ TEST(TrayIcon, ExportsTheTrayMenuAsAStatusNotifierItem) {
 TEST(TrayIcon, FollowsATrayThatComesAndGoes) {
   QtRun run;
   run.tray.available = false;
-  FrmMain& f = run.Start();
+  run.Start();
   EXPECT_EQ(run.tray.Icon(), nullptr);
   EXPECT_TRUE(run.main().isVisible());
 
