@@ -44,7 +44,7 @@ void Program::Tray_Vanished() {
 }
 
 void Program::Clock_DayMayHaveChanged() {
-  ombrelk::Clock_DayMayHaveChanged(state, frmMain, sys.clock);
+  ombrelk::Clock_DayMayHaveChanged(state, frmMain, sys);
 }
 
 }  // namespace ombrelk

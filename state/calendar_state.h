@@ -1,10 +1,13 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <set>
 #include <string>
 
 #include "calendar/date_helpers.h"
+#include "calendar/holiday_list.h"
 #include "calendar/holiday_table.h"
 #include "calendar/today.h"
 #include "platform/services/tray_area.h"
@@ -31,6 +34,13 @@ struct CalendarState {
   // True while the calendar window's load handler runs.
   bool Loading = false;
   Holidays holidays;
+  // The Cabinet Office's list of days off found beside the settings file,
+  // which the law mode takes for the years it covers; it covers none until
+  // one is taken.
+  HolidayList holiday_list;
+  // The list files refused so far (their names and bytes, hashed): each is
+  // explained to the user once, not again at every day change.
+  std::set<std::size_t> refused_lists;
   Today today;
   YearMonth ViewMonth;
   TrayIconRecord TrayIcon;

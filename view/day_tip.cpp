@@ -4,7 +4,7 @@
 #include <chrono>
 #include <string>
 
-#include "calendar/holiday_law.h"
+#include "calendar/day_name.h"
 #include "platform/runtime_values/number_text.h"
 #include "state/calendar_state.h"
 #include "view/frm_main.h"
@@ -38,7 +38,7 @@ std::string DayTipAt(const CalendarState& state, const FrmMain& frm, float x, fl
       std::chrono::year{state.ViewMonth.year},
       std::chrono::month{static_cast<unsigned>(state.ViewMonth.month)},
       std::chrono::day{static_cast<unsigned>(*day)}};
-  return std::string(LawHolidayName(state.holidays, date));
+  return std::string(DayName(state.holidays, state.LawMode(), state.holiday_list, date));
 }
 
 }  // namespace

@@ -19,6 +19,7 @@ namespace {
 using namespace std::chrono;
 using testing::DayCaptions;
 using testing::ExpectedDayCaptions;
+using testing::OverCell;
 
 constexpr std::int16_t kNone = 0;
 constexpr std::int16_t kCtrl = kCtrlMask;
@@ -146,14 +147,6 @@ TEST(LblMenu, RightButtonOpensTheSettingsMenu) {
               r.opens ? std::vector<std::string>{"PopupMenu(mnuSet)"} : std::vector<std::string>{})
         << "button " << r.button;
   }
-}
-
-// A point of lbl_menu, in its twips, over day cell i of the grid; dx and dy
-// move it from the part of the cell that no neighbour covers.
-std::pair<float, float> OverCell(int i, float dx = 0, float dy = 0) {
-  const float x = 360.0F * static_cast<float>(i % 7) + 180 + dx;
-  const float y = 600.0F + 180.0F * static_cast<float>(i / 7) + 90 + dy;
-  return {x - 30, y - 30};  // lbl_menu starts at (30, 30)
 }
 
 // September 2026, Sunday first: day 1 in cell 2, so day d in cell d + 1.
