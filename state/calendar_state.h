@@ -31,6 +31,8 @@ struct CalendarState {
   // 1 = holidays as today's law keeps them, with their names as tips; any
   // other value: the table and the computed rules.
   std::int16_t mode_law = 0;
+  // 1 = every day's tip gives its era date and 六曜 (和暦と六曜); any other value: not.
+  std::int16_t mode_reki = 0;
   // True while the calendar window's load handler runs.
   bool Loading = false;
   Holidays holidays;
@@ -63,6 +65,7 @@ struct CalendarState {
 
   // The one place that says which holiday rules the calendar shows.
   bool LawMode() const { return mode_law == 1; }
+  bool RekiMode() const { return mode_reki == 1; }
 };
 
 }  // namespace ombrelk
