@@ -28,6 +28,7 @@ void Program::ConnectHandlers() {
   f.mnuFormTop.Click = [this] { mnuFormTop_Click(state, frmMain, sys.windows); };
   f.mnuFormShow.Click = [this] { mnuFormShow_Click(state, frmMain); };
   f.mnuFormLaw.Click = [this] { mnuFormLaw_Click(state, frmMain, sys.clock); };
+  f.mnuFormReki.Click = [this] { mnuFormReki_Click(state, frmMain); };
   f.mnuVersion.Click = [this] { mnuVersion_Click(state, frmMain, dlgVersion, sys.runtime); };
 }
 
@@ -48,7 +49,7 @@ void Program::EndSession() {
 }
 
 void Program::Clock_DayMayHaveChanged() {
-  ombrelk::Clock_DayMayHaveChanged(state, frmMain, sys.clock);
+  ombrelk::Clock_DayMayHaveChanged(state, frmMain, sys);
 }
 
 }  // namespace ombrelk

@@ -1,5 +1,7 @@
 #include "settings/settings_file.h"
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cmath>
 #include <functional>
@@ -63,21 +65,39 @@ std::optional<float> ReadPosition(std::string_view line) {
   return SingleAsWritten(*value);
 }
 
+// The options kept as one digit each.
+constexpr std::array<std::string_view, 5> kModeKeys{kKeyModeShow, kKeyModeTop, kKeyModeMin,
+                                                    kKeyModeLaw, kKeyModeReki};
+
+void ApplyMode(SettingsTarget& t, std::string_view key, std::int16_t value) {
+  CalendarState& s = t.state;
+  FrmMain& frm = t.frm;
+  if (key == kKeyModeShow) {
+    s.ModeShow = value;
+    frm.mnuFormShow.SetChecked(s.ModeShow == 1);
+  } else if (key == kKeyModeTop) {
+    s.ModeTop = value;
+    t.apply_top_most();
+  } else if (key == kKeyModeMin) {
+    s.ModeMin = value;
+    SetMainWindowVisible(t, s.ModeMin != 1);
+  } else if (key == kKeyModeLaw) {
+    s.mode_law = value;
+    frm.mnuFormLaw.SetChecked(s.LawMode());
+  } else if (key == kKeyModeReki) {
+    s.mode_reki = value;
+    frm.mnuFormReki.SetChecked(s.RekiMode());
+  }
+}
+
 // Applies one line; false when a value fails to convert.
 bool ApplyLine(SettingsTarget& t, std::string_view line, ReadProgress& progress) {
   if (line.size() < kKeyLength) return true;
   const std::string_view key = line.substr(0, kKeyLength);
-  FrmMain& frm = t.frm;
-  if (key == kKeyModeShow) {
+  if (std::find(kModeKeys.begin(), kModeKeys.end(), key) != kModeKeys.end()) {
     const auto v = TextToInt16(Mid(line, kValueColumn, 1));
     if (!v) return false;
-    t.state.ModeShow = *v;
-    frm.mnuFormShow.SetChecked(t.state.ModeShow == 1);
-  } else if (key == kKeyModeTop) {
-    const auto v = TextToInt16(Mid(line, kValueColumn, 1));
-    if (!v) return false;
-    t.state.ModeTop = *v;
-    t.apply_top_most();
+    ApplyMode(t, key, *v);
   } else if (key == kKeyHoliday) {
     const HolidayLineResult result = ReadHolidayLine(line);
     // A later line replaces an earlier one, as for every other key; a line that
@@ -94,24 +114,14 @@ bool ApplyLine(SettingsTarget& t, std::string_view line, ReadProgress& progress)
       if (abbreviation == kWeekdayNames[i].substr(0, kWeekdayNameReadLength))
         t.state.StartWeekday = static_cast<std::int16_t>(i + 1);
     }
-  } else if (key == kKeyFormTop) {
+  } else if (key == kKeyFormTop || key == kKeyFormLeft) {
     const auto v = ReadPosition(line);
     if (!v) return false;
-    frm.SetTop(*v);
-  } else if (key == kKeyFormLeft) {
-    const auto v = ReadPosition(line);
-    if (!v) return false;
-    frm.SetLeft(*v);
-  } else if (key == kKeyModeMin) {
-    const auto v = TextToInt16(Mid(line, kValueColumn, 1));
-    if (!v) return false;
-    t.state.ModeMin = *v;
-    SetMainWindowVisible(t, t.state.ModeMin != 1);
-  } else if (key == kKeyModeLaw) {
-    const auto v = TextToInt16(Mid(line, kValueColumn, 1));
-    if (!v) return false;
-    t.state.mode_law = *v;
-    frm.mnuFormLaw.SetChecked(t.state.mode_law == 1);
+    if (key == kKeyFormTop) {
+      t.frm.SetTop(*v);
+    } else {
+      t.frm.SetLeft(*v);
+    }
   }
   return true;
 }
@@ -273,8 +283,9 @@ std::optional<std::string> SaveSettings(const CalendarState& state, const FrmMai
   out += KeyLine(kKeyModeShow, DecimalText(state.ModeShow));
   out += KeyLine(kKeyModeTop, DecimalText(state.ModeTop));
   out += KeyLine(kKeyModeMin, DecimalText(state.ModeMin));
-  // Only while it is on, so everyone else's file keeps its seven lines.
+  // Each only while its option is on, so everyone else's file keeps its seven lines.
   if (state.LawMode()) out += KeyLine(kKeyModeLaw, "1");
+  if (state.RekiMode()) out += KeyLine(kKeyModeReki, "1");
   if (!state.settings_file_kept.empty()) {
     ReportNotSaved(errors, state.settings_file, state.settings_file_kept);
     return NotSavedMessage(

@@ -3,6 +3,8 @@
 #include "calendar/today.h"
 #include "platform/services/services.h"
 #include "settings/settings_file.h"
+#include "shell/holiday_list_file.h"
+#include "shell/problem_message.h"
 #include "shell/tray_icon.h"
 #include "shell/window_options.h"
 #include "state/calendar_state.h"
@@ -57,6 +59,8 @@ void Form_Load(CalendarState& state, FrmMain& frm, const Services& sys) {
   state.Loading = true;
   state.has_tray = sys.tray.IsTrayAvailable();
   LoadSettings(state, frm, sys.files, sys.errors, [&] { ApplyTopMost(state, frm, sys.windows); });
+  // Beside the settings, before the month is first drawn by its days.
+  ReadHolidayListFile(state, sys);
   RefreshToday(state.today, sys.clock);
   frm.SetCaption(TodayCaption(state.today));
   frm.cboWDay.SetListIndex(state.StartWeekday - 1);  // draws the month through cboWDay_Click
@@ -90,10 +94,6 @@ void Form_UserClose(CalendarState& state, FrmMain& frm, const Services& sys) {
 void EndSession(CalendarState& state, FrmMain& frm, const Services& sys) {
   UnloadWindow(state, frm, sys);
   sys.runtime.EndProgram();
-}
-
-void ShowProblem(const Services& sys, const std::string& text) {
-  sys.shell.MessageBox(text, kMbIconExclamation, "Ombrelk");
 }
 
 }  // namespace ombrelk

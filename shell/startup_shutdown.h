@@ -31,7 +31,4 @@ void Form_UserClose(CalendarState& state, FrmMain& frm, const Services& sys);
 // is there to read a message box.
 void EndSession(CalendarState& state, FrmMain& frm, const Services& sys);
 
-// A problem the user must hear of, in the one form every such message takes.
-void ShowProblem(const Services& sys, const std::string& text);
-
 }  // namespace ombrelk

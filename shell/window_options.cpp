@@ -54,4 +54,11 @@ void mnuFormLaw_Click(CalendarState& state, FrmMain& frm, const Clock& clock) {
   ShowMonth(state, frm, clock, kRedrawShift);
 }
 
+void mnuFormReki_Click(CalendarState& state, FrmMain& frm) {
+  state.mode_reki = frm.mnuFormReki.Checked() ? 0 : 1;
+  frm.mnuFormReki.SetChecked(state.RekiMode());
+  // The day under a resting pointer gets its new tip at once.
+  frm.ShowDayTip();
+}
+
 }  // namespace ombrelk

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <set>
 #include <string>
 
 #include "calendar/date_helpers.h"
+#include "calendar/holiday_list.h"
 #include "calendar/holiday_table.h"
 #include "calendar/today.h"
 #include "platform/services/tray_area.h"
@@ -28,9 +31,18 @@ struct CalendarState {
   // 1 = holidays as today's law keeps them, with their names as tips; any
   // other value: the table and the computed rules.
   std::int16_t mode_law = 0;
+  // 1 = every day's tip gives its era date and 六曜 (和暦と六曜); any other value: not.
+  std::int16_t mode_reki = 0;
   // True while the calendar window's load handler runs.
   bool Loading = false;
   Holidays holidays;
+  // The Cabinet Office's list of days off found beside the settings file,
+  // which the law mode takes for the years it covers; it covers none until
+  // one is taken.
+  HolidayList holiday_list;
+  // The list files refused so far (their names and bytes, hashed): each is
+  // explained to the user once, not again at every day change.
+  std::set<std::size_t> refused_lists;
   Today today;
   YearMonth ViewMonth;
   TrayIconRecord TrayIcon;
@@ -53,6 +65,7 @@ struct CalendarState {
 
   // The one place that says which holiday rules the calendar shows.
   bool LawMode() const { return mode_law == 1; }
+  bool RekiMode() const { return mode_reki == 1; }
 };
 
 }  // namespace ombrelk

@@ -4,7 +4,8 @@
 #include <chrono>
 #include <string>
 
-#include "calendar/holiday_law.h"
+#include "calendar/day_name.h"
+#include "calendar/japanese_era.h"
 #include "platform/runtime_values/number_text.h"
 #include "state/calendar_state.h"
 #include "view/frm_main.h"
@@ -26,10 +27,11 @@ const Label* DayCellAt(const FrmMain& frm, float x, float y) {
   return nullptr;
 }
 
-// The name of the day shown at a point of lbl_menu; empty outside law mode,
-// off the grid, over an empty cell and on a working day.
+// The tip of the day shown at a point of lbl_menu: with 和暦と六曜 on, the
+// era date and the 六曜, then the day's name where the law mode gives one;
+// otherwise the name alone. Empty off the grid and over an empty cell.
 std::string DayTipAt(const CalendarState& state, const FrmMain& frm, float x, float y) {
-  if (!state.LawMode()) return {};
+  if (!state.LawMode() && !state.RekiMode()) return {};
   const Label* cell = DayCellAt(frm, frm.lbl_menu.Left() + x, frm.lbl_menu.Top() + y);
   if (cell == nullptr) return {};
   const auto day = TextToInt16(cell->Caption());
@@ -38,7 +40,12 @@ std::string DayTipAt(const CalendarState& state, const FrmMain& frm, float x, fl
       std::chrono::year{state.ViewMonth.year},
       std::chrono::month{static_cast<unsigned>(state.ViewMonth.month)},
       std::chrono::day{static_cast<unsigned>(*day)}};
-  return std::string(LawHolidayName(state.holidays, date));
+  const std::string_view name = DayName(state.holidays, state.LawMode(), state.holiday_list, date);
+  if (!state.RekiMode()) return std::string(name);
+  std::string tip = EraAndRokuyoText(date);
+  if (!tip.empty() && !name.empty()) tip += ' ';
+  tip += name;
+  return tip;
 }
 
 }  // namespace

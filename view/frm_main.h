@@ -35,6 +35,7 @@ class FrmMain : public Form {
   MenuItem mnuFormShow{"mnuFormShow", "起動時にウィンドウを表示"};
   MenuItem mnuFormTop{"mnuFormTop", "常に手前に表示"};
   MenuItem mnuFormLaw{"mnuFormLaw", "現行の祝日法で表示"};
+  MenuItem mnuFormReki{"mnuFormReki", "和暦と六曜を表示"};
   MenuItem mnuTray{"mnuTray", "トレイ"};
   MenuItem mnuDisp{"mnuDisp", "Ombrelk 表示"};
   MenuItem mnuEnd{"mnuEnd", "Ombrelk 終了"};
@@ -56,7 +57,8 @@ class FrmMain : public Form {
   void ShowTrayEntriesInSettingsMenu(bool in_settings);
 
   // Gives lbl_menu the tip of the day cell under the pointer's last place
-  // over it: the holiday's name in law mode, else none.
+  // over it: the era date and 六曜 when that option is on, the holiday's
+  // name in law mode, else none.
   void ShowDayTip();
 
  private:

@@ -3,8 +3,7 @@
 #include <array>
 
 #include "calendar/date_helpers.h"
-#include "calendar/holiday_law.h"
-#include "calendar/is_holiday.h"
+#include "calendar/day_name.h"
 #include "platform/runtime_values/number_text.h"
 #include "state/calendar_state.h"
 #include "view/frm_main.h"
@@ -48,26 +47,21 @@ void ShowWeekdayHeader(FrmMain& frm, std::int16_t start_weekday) {
 
 }  // namespace
 
-bool IsHolidayShown(const Holidays& holidays, bool law_mode, std::int16_t year, std::int16_t month,
-                    std::int16_t day) {
-  return law_mode ? IsLawHoliday(holidays, year, month, day)
-                  : IsHoliday(holidays, year, month, day);
-}
-
 void ClearDayCells(FrmMain& frm) {
   for (int i = 0; i < frm.lblDay.Count(); ++i) frm.lblDay(i).SetCaption("");
 }
 
 void PaintDayCell(Label& cell, std::int16_t year, std::int16_t month, std::int16_t day,
                   std::int16_t weekday, std::chrono::year_month_day today, const Holidays& holidays,
-                  bool law_mode) {
+                  bool law_mode, const HolidayList& list) {
   cell.SetCaption(DecimalText(day));
   Colour colour = kBlack;
   if (year == static_cast<int>(today.year()) &&
       month == static_cast<int>(static_cast<unsigned>(today.month())) &&
       day == static_cast<int>(static_cast<unsigned>(today.day()))) {
     colour = kYellow;
-  } else if (IsHolidayShown(holidays, law_mode, year, month, day) || weekday == kSunday) {
+  } else if (weekday == kSunday ||
+             IsHolidayColoured(holidays, law_mode, list, std::chrono::year{year} / month / day)) {
     colour = kDarkRed;
   } else if (weekday == kSaturday) {
     colour = kBlue;
@@ -94,7 +88,7 @@ void ShowMonth(CalendarState& state, FrmMain& frm, const Clock& clock, std::int1
   int k = (weekdays[1] - state.StartWeekday + 7) % 7;
   const auto paint = [&](std::int16_t d) {
     PaintDayCell(frm.lblDay(k), year, month, d, weekdays[static_cast<std::size_t>(d)],
-                 state.today.TodayDate, state.holidays, state.LawMode());
+                 state.today.TodayDate, state.holidays, state.LawMode(), state.holiday_list);
   };
   paint(1);
   ++k;

@@ -11,6 +11,7 @@ class Clock;
 class Label;
 class FrmMain;
 struct CalendarState;
+struct HolidayList;
 struct Holidays;
 
 // The shift that redraws the month on display (the current one at first).
@@ -23,15 +24,12 @@ inline constexpr int kLastViewYear = 9999;
 // Draws a month: 0 the current one, 314 the one on display, any other value
 // the one on display moved by that many months.
 void ShowMonth(CalendarState& state, FrmMain& frm, const Clock& clock, std::int16_t shift);
-// Whether a day shows in the holiday colour: by today's law in law mode, else
-// by the holiday table and the computed rules.
-bool IsHolidayShown(const Holidays& holidays, bool law_mode, std::int16_t year, std::int16_t month,
-                    std::int16_t day);
 void ClearDayCells(FrmMain& frm);
 // Writes a day's number into its cell: yellow for today, else dark red on a
-// holiday or a Sunday, blue on a Saturday, black otherwise.
+// holiday (IsHolidayColoured: the list of days off decides the years it
+// covers in law mode) or a Sunday, blue on a Saturday, black otherwise.
 void PaintDayCell(Label& cell, std::int16_t year, std::int16_t month, std::int16_t day,
                   std::int16_t weekday, std::chrono::year_month_day today, const Holidays& holidays,
-                  bool law_mode);
+                  bool law_mode, const HolidayList& list);
 
 }  // namespace ombrelk

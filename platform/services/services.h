@@ -6,6 +6,7 @@
 #include "platform/services/desktop_shell.h"
 #include "platform/services/file_system.h"
 #include "platform/services/runtime.h"
+#include "platform/services/text_decoding.h"
 #include "platform/services/tray_area.h"
 #include "platform/services/window_system.h"
 
@@ -20,6 +21,8 @@ struct Services {
   WindowSystem& windows;
   DesktopShell& shell;
   Runtime& runtime;
+  // Files others wrote in their own encodings (the Cabinet Office's list of days off).
+  TextDecoding& text;
   // Where the program reports what it could not do (a settings file it could not write).
   std::ostream& errors;
 };

@@ -555,3 +555,26 @@ case_quiet_start() {
   expect_exit "$prog_pid" "SIGTERM to end the calendar"
   [[ ! -s $OUT/program.log ]] || fail "the calendar printed: $(cat "$OUT/program.log")"
 }
+
+# The era date and the 六曜 from the settings menu's fourth entry: the tip
+# over a day gives them, and the option is saved.
+case_reki_tip() {
+  start_with 1 0 0 tray
+  wait_for_icon
+  wait_for_shown
+  settings_menu 4
+  # Monday first: 1 May 2027 is a Saturday, so Wednesday the 12th lies in the
+  # third column of the third row (24 by 12 pixels a step, from 0 by 40).
+  local info x y
+  info=$(xwininfo -id "$(calendar_window)")
+  x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
+  y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
+  move_pointer $((x + 2 * 24 + 12)) $((y + 40 + 2 * 12 + 6))
+  xdotool mousemove_relative 1 0
+  wait_for 10 "the tip over the 12th" popup_menu
+  sleep 0.3  # painted
+  import -window root "$OUT/reki-tip.png"
+  kill -TERM "$prog_pid"
+  expect_exit "$prog_pid" "SIGTERM to end the calendar"
+  expect_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 1 0 0 "MODE_REKI:1"
+}

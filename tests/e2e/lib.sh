@@ -291,11 +291,16 @@ write_settings() {
 
 settings_file() { printf '%s' "${settings_path:-$work/calendar/Ombrelk.ini}"; }
 
-# The file the calendar writes at exit: exactly these seven lines.
-#   expect_settings TOP LEFT WEEKDAY HOLIDAYS SHOW ONTOP MIN
+# The file the calendar writes at exit: exactly these seven lines, then the
+# optional lines given after them (an option's line such as "MODE_REKI:1").
+#   expect_settings TOP LEFT WEEKDAY HOLIDAYS SHOW ONTOP MIN [LINE...]
 expect_settings() {
-  printf 'FORMTOP  :%s\r\nFORMLEFT :%s\r\nSTARTWDAY:%s\r\nHOLIDAY  :%s\r\nMODE_SHOW:%s\r\nMODE_TOP :%s\r\nMODE_MIN :%s\r\n' \
-    "$@" >"$work/expected.ini"
+  {
+    printf 'FORMTOP  :%s\r\nFORMLEFT :%s\r\nSTARTWDAY:%s\r\nHOLIDAY  :%s\r\nMODE_SHOW:%s\r\nMODE_TOP :%s\r\nMODE_MIN :%s\r\n' \
+      "${@:1:7}"
+    local line
+    for line in "${@:8}"; do printf '%s\r\n' "$line"; done
+  } >"$work/expected.ini"
   cmp -s "$work/expected.ini" "$(settings_file)" || {
     log "expected settings:"
     cat -A "$work/expected.ini" >&2

@@ -29,17 +29,25 @@ void Require(bool holds, const char* what) {
   std::abort();
 }
 
-// The lines a save writes: seven, and the law mode's line as an eighth while
-// that mode is on. The one place to change when a line is added.
-bool IsSavedLineCount(std::string_view text, std::size_t lines, bool law_mode) {
-  constexpr std::string_view kLawLine = "MODE_LAW :1\r\n";
-  if (!law_mode) return lines == 7;
-  return lines == 8 && text.size() >= kLawLine.size() &&
-         text.substr(text.size() - kLawLine.size()) == kLawLine;
+// The options a save writes a line for only while they are on.
+struct Modes {
+  bool law = false;
+  bool reki = false;
+  friend bool operator==(const Modes&, const Modes&) = default;
+};
+
+// The lines a save writes: seven, then a line for each option that is on, in
+// their order. The one place to change when a line is added.
+bool IsSavedLineCount(std::string_view text, std::size_t lines, const Modes& modes) {
+  std::string tail;
+  if (modes.law) tail += "MODE_LAW :1\r\n";
+  if (modes.reki) tail += "MODE_REKI:1\r\n";
+  const std::size_t optional = (modes.law ? 1 : 0) + (modes.reki ? 1 : 0);
+  return lines == 7 + optional && text.ends_with(tail);
 }
 
 // Lines of printable ASCII, each ended by CR LF, in the number a save writes.
-bool IsSavedFile(std::string_view text, bool law_mode) {
+bool IsSavedFile(std::string_view text, const Modes& modes) {
   std::size_t lines = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const auto c = static_cast<unsigned char>(text[i]);
@@ -51,7 +59,7 @@ bool IsSavedFile(std::string_view text, bool law_mode) {
       return false;
     }
   }
-  return !text.empty() && text.back() == '\n' && IsSavedLineCount(text, lines, law_mode);
+  return !text.empty() && text.back() == '\n' && IsSavedLineCount(text, lines, modes);
 }
 
 struct Machine {
@@ -65,7 +73,7 @@ struct Machine {
 
 struct Run {
   std::string errors;  // what the exit said it could not do
-  bool law_mode = false;
+  Modes modes;
 };
 
 // Runs start-up and exit.
@@ -86,10 +94,12 @@ Run StartAndExit(MemoryFileSystem& fs, const Machine& m) {
   Require(program.state.ModeMin >= 0 && program.state.ModeMin <= 9, "ModeMin read or kept");
   Require(program.frmMain.mnuFormLaw.Checked() == program.state.LawMode(),
           "the law entry's check mark");
-  const bool law_mode = program.state.LawMode();
+  Require(program.frmMain.mnuFormReki.Checked() == program.state.RekiMode(),
+          "the reki entry's check mark");
+  const Modes modes{program.state.LawMode(), program.state.RekiMode()};
   program.frmMain.mnuEnd.Click();
   Require(platform.ended, "the exit ends the program");
-  return Run{platform.errors.str(), law_mode};
+  return Run{platform.errors.str(), modes};
 }
 
 void Check(const std::uint8_t* data, std::size_t size) {
@@ -134,14 +144,14 @@ void Check(const std::uint8_t* data, std::size_t size) {
     return;
   }
   Require(saved != fs.files.end(), "the exit wrote the file");
-  Require(IsSavedFile(saved->second, run.law_mode),
-          "seven CRLF lines of printable ASCII, eight with the law mode on");
+  Require(IsSavedFile(saved->second, run.modes),
+          "seven CRLF lines of printable ASCII, and one for each optional mode on");
 
   // A second start and exit on the written file writes the same bytes.
   MemoryFileSystem again;
   again.files[kFile] = saved->second;
-  Require(StartAndExit(again, Machine{.tray = m.tray}).law_mode == run.law_mode,
-          "the law mode reads back");
+  Require(StartAndExit(again, Machine{.tray = m.tray}).modes == run.modes,
+          "the optional modes read back");
   Require(again.files[kFile] == saved->second, "a written file is a fixpoint");
   Require(again.files.size() == 1, "a written file reads without recovery");
 }

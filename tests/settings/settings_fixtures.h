@@ -44,8 +44,8 @@ inline std::string FirstStartFile() {
                "MODE_SHOW:1", "MODE_TOP :1"});
 }
 
-// What a shut-down writes: seven lines in their fixed order, and an eighth
-// for the law mode when it is given.
+// What a shut-down writes: seven lines in their fixed order, then the law
+// mode's and the reki mode's lines when they are given.
 struct Saved {
   std::string top = "360";
   std::string left = "75";
@@ -54,11 +54,13 @@ struct Saved {
   std::string show = "1";
   std::string top_mode = "1";
   std::string min = "0";
-  std::string law{};  // empty: no "MODE_LAW :" line
+  std::string law{};   // empty: no "MODE_LAW :" line
+  std::string reki{};  // empty: no "MODE_REKI:" line
   std::string Text() const {
     return Crlf({"FORMTOP  :" + top, "FORMLEFT :" + left, "STARTWDAY:" + weekday, holidays,
                  "MODE_SHOW:" + show, "MODE_TOP :" + top_mode, "MODE_MIN :" + min}) +
-           (law.empty() ? "" : Crlf({"MODE_LAW :" + law}));
+           (law.empty() ? "" : Crlf({"MODE_LAW :" + law})) +
+           (reki.empty() ? "" : Crlf({"MODE_REKI:" + reki}));
   }
 };
 

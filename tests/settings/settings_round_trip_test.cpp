@@ -56,6 +56,9 @@ void ToggleOnTop(FrmMain& frm) {
 void ToggleLaw(FrmMain& frm) {
   frm.mnuFormLaw.Click();
 }
+void ToggleReki(FrmMain& frm) {
+  frm.mnuFormReki.Click();
+}
 
 TEST(SettingsFile, FromStartUpToShutDown) {
   const std::string example = ExampleFile();
@@ -177,6 +180,27 @@ TEST(SettingsFile, FromStartUpToShutDown) {
        Crlf({"FORMTOP  :360", "FORMLEFT :75"}),
        {Nothing},
        Saved{}.Text()},
+      // The reki mode's line likewise, after the law mode's.
+      {"reki mode on",
+       Saved{.reki = "1"}.Text(),
+       std::nullopt,
+       {Nothing},
+       Saved{.reki = "1"}.Text()},
+      {"reki mode turned on with the law mode",
+       Saved{}.Text(),
+       std::nullopt,
+       {ToggleReki, ToggleLaw},
+       Saved{.law = "1", .reki = "1"}.Text()},
+      {"reki mode turned off",
+       Saved{.reki = "1"}.Text(),
+       std::nullopt,
+       {ToggleReki},
+       Saved{}.Text()},
+      {"reki mode not a number",
+       Saved{.reki = "x"}.Text(),
+       Crlf({"FORMTOP  :360", "FORMLEFT :75"}),
+       {Nothing},
+       Saved{}.Text()},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.name);
@@ -184,6 +208,7 @@ TEST(SettingsFile, FromStartUpToShutDown) {
     if (r.file) run.WriteSettings(*r.file);
     Program& p = run.Start();
     EXPECT_EQ(p.frmMain.mnuFormLaw.Checked(), p.state.LawMode());
+    EXPECT_EQ(p.frmMain.mnuFormReki.Checked(), p.state.RekiMode());
 
     EXPECT_EQ(run.ReadSettings(), r.recreated ? *r.recreated : *r.file);
     const bool backup = r.recreated && r.file;

@@ -9,11 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "calendar/list_files.h"
 #include "headless_run.h"
 #include "platform/backends/stdfs/std_file_system.h"
 #include "platform/controls/key_codes.h"
 #include "settings/settings_fixtures.h"
 #include "shell/shell_fixtures.h"
+#include "view/day_grid.h"
 
 namespace ombrelk {
 namespace {
@@ -271,10 +273,10 @@ TEST(NoTray, TheWindowIsNeverHidden) {
     EXPECT_EQ(!z_order.empty() && z_order.back().rfind("SetWindowPos(0x1001, -1,", 0) == 0,
               r.on_top);
     EXPECT_EQ(frm.mnuFormTop.Checked(), r.on_top);
-    EXPECT_EQ(
-        frm.mnuSet.items,
-        (std::vector<MenuItem*>{&frm.mnuFormShow, &frm.mnuFormTop, &frm.mnuFormLaw, &frm.mnuSetSep,
-                                &frm.mnuDisp, &frm.mnuEnd, &frm.mnuSep, &frm.mnuVersion}));
+    EXPECT_EQ(frm.mnuSet.items,
+              (std::vector<MenuItem*>{&frm.mnuFormShow, &frm.mnuFormTop, &frm.mnuFormLaw,
+                                      &frm.mnuFormReki, &frm.mnuSetSep, &frm.mnuDisp, &frm.mnuEnd,
+                                      &frm.mnuSep, &frm.mnuVersion}));
     frm.mnuEnd.Click();
     EXPECT_EQ(CountOf(run.platform.calls, "Shell_NotifyIcon"), 0U);
     EXPECT_NE(run.ReadSettings().find("MODE_MIN :0\r\n"), std::string::npos);
@@ -284,8 +286,8 @@ TEST(NoTray, TheWindowIsNeverHidden) {
 TEST(NoTray, WithATrayTheSettingsMenuHoldsOnlyTheOptions) {
   HeadlessRun run;
   FrmMain& frm = run.Start().frmMain;
-  EXPECT_EQ(frm.mnuSet.items,
-            (std::vector<MenuItem*>{&frm.mnuFormShow, &frm.mnuFormTop, &frm.mnuFormLaw}));
+  EXPECT_EQ(frm.mnuSet.items, (std::vector<MenuItem*>{&frm.mnuFormShow, &frm.mnuFormTop,
+                                                      &frm.mnuFormLaw, &frm.mnuFormReki}));
   EXPECT_EQ(frm.mnuTray.items,
             (std::vector<MenuItem*>{&frm.mnuDisp, &frm.mnuEnd, &frm.mnuSep, &frm.mnuVersion}));
 }
@@ -337,6 +339,64 @@ TEST(DayChange, TheSameDayDrawsNothing) {
   frm.lblYM.SetCaption("untouched");
   p.Clock_DayMayHaveChanged();  // a resume within the day
   EXPECT_EQ(frm.lblYM.Caption(), "untouched");
+}
+
+// The Cabinet Office's list beside the settings file, in law mode, read at
+// start-up and at each new day. Its days decide the years it covers: 24
+// September 2026 is off by this list (髙﨑記念日) though the law does not know
+// it, and 21 September (敬老の日) is not. A refused file leaves what stood and
+// is explained once.
+TEST(HolidayListFile, IsTakenAtStartUpAndAtEachNewDay) {
+  using namespace std::chrono;
+  namespace lf = list_files;
+  const std::string list = lf::kHeader932 + "\r\n2026/1/1," + lf::kGanjitsu932 + "\r\n2026/9/24," +
+                           lf::kTakasaki932 + "\r\n";
+  const std::string refused = lf::kHeader932 + "\r\n2026/1/1," + lf::kGanjitsu932 +
+                              "\r\n2026/9/x," + lf::kKyujitsu932 + "\r\n";
+  const std::string box =
+      "MessageBox(syukujitsu.csv を読めませんでした: 3行目の日付が読めません。, 48, Ombrelk)";
+  const struct {
+    const char* name;
+    const char* file_name;
+    std::optional<std::string> at_start, at_day_change;  // none: no file then
+    bool listed_at_start, listed_after;                  // the 24th by the list
+    std::vector<std::string> boxes;                      // after the day change
+  } rows[] = {
+      {"taken at start-up", "syukujitsu.csv", list, list, true, true, {}},
+      {"under its older name", "shukujitsu.csv", list, list, true, true, {}},
+      {"refused: said once", "syukujitsu.csv", refused, refused, false, false, {box}},
+      {"a refused copy keeps the list", "syukujitsu.csv", list, refused, true, true, {box}},
+      {"appears at the day change", "syukujitsu.csv", std::nullopt, list, false, true, {}},
+      {"taken away", "syukujitsu.csv", list, std::nullopt, true, false, {}},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.name);
+    HeadlessRun run(2026y / 9 / 7);
+    const std::string settings = Saved{.law = "1"}.Text();
+    run.WriteSettings(settings);
+    const auto list_file = run.dir.path() / r.file_name;
+    if (r.at_start) testing::WriteFileBytes(list_file, *r.at_start);
+    Program& p = run.Start();
+    FrmMain& frm = p.frmMain;
+    const auto expect_listed = [&frm](bool listed) {
+      // Sunday first: day d of September 2026 in cell d + 1.
+      EXPECT_EQ(frm.lblDay(25).ForeColor(), listed ? kDarkRed : kBlack);
+      EXPECT_EQ(frm.lblDay(22).ForeColor(), listed ? kBlack : kDarkRed);
+      const auto [x, y] = testing::OverCell(25);
+      frm.lbl_menu.MouseMove(0, 0, x, y);
+      EXPECT_EQ(frm.lbl_menu.ToolTipText(), listed ? "髙﨑記念日" : "");
+    };
+    expect_listed(r.listed_at_start);
+    std::filesystem::remove(list_file);
+    if (r.at_day_change) testing::WriteFileBytes(list_file, *r.at_day_change);
+    run.platform.today = 2026y / 9 / 8;
+    p.Clock_DayMayHaveChanged();
+    expect_listed(r.listed_after);
+    EXPECT_EQ(CallsTo(run, "MessageBox"), r.boxes);
+    EXPECT_EQ(run.platform.errors.str().empty(), r.boxes.empty());
+    frm.mnuEnd.Click();
+    EXPECT_EQ(run.ReadSettings(), settings);
+  }
 }
 
 }  // namespace

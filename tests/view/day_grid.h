@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "calendar/date_helpers.h"
@@ -29,6 +30,14 @@ inline std::vector<std::string> ExpectedDayCaptions(int year, int month, int sta
   const int n = DaysInMonth(static_cast<std::int16_t>(year), static_cast<std::int16_t>(month));
   for (int d = 1; d <= n; ++d) out[static_cast<std::size_t>(first + d - 1)] = std::to_string(d);
   return out;
+}
+
+// A point of lbl_menu, in its twips, over day cell i of the grid; dx and dy
+// move it from the part of the cell that no neighbour covers.
+inline std::pair<float, float> OverCell(int i, float dx = 0, float dy = 0) {
+  const float x = 360.0F * static_cast<float>(i % 7) + 180 + dx;
+  const float y = 600.0F + 180.0F * static_cast<float>(i / 7) + 90 + dy;
+  return {x - 30, y - 30};  // lbl_menu starts at (30, 30)
 }
 
 }  // namespace ombrelk::testing

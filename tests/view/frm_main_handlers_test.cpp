@@ -19,6 +19,7 @@ namespace {
 using namespace std::chrono;
 using testing::DayCaptions;
 using testing::ExpectedDayCaptions;
+using testing::OverCell;
 
 constexpr std::int16_t kNone = 0;
 constexpr std::int16_t kCtrl = kCtrlMask;
@@ -148,44 +149,46 @@ TEST(LblMenu, RightButtonOpensTheSettingsMenu) {
   }
 }
 
-// A point of lbl_menu, in its twips, over day cell i of the grid; dx and dy
-// move it from the part of the cell that no neighbour covers.
-std::pair<float, float> OverCell(int i, float dx = 0, float dy = 0) {
-  const float x = 360.0F * static_cast<float>(i % 7) + 180 + dx;
-  const float y = 600.0F + 180.0F * static_cast<float>(i / 7) + 90 + dy;
-  return {x - 30, y - 30};  // lbl_menu starts at (30, 30)
-}
-
-// September 2026, Sunday first: day 1 in cell 2, so day d in cell d + 1.
-TEST(LblMenu, TipNamesTheHolidayUnderThePointerInLawModeOnly) {
+// September 2026, Sunday first: day 1 in cell 2, so day d in cell d + 1. With
+// 和暦と六曜 on, every day's tip is its era date and 六曜, followed by the
+// name the law mode gives it.
+TEST(LblMenu, TipNamesTheDayUnderThePointerByTheModes) {
   const struct {
     const char* name;
     std::pair<float, float> at;
     const char* by_law;
+    const char* reki;
   } rows[] = {
-      {"21", OverCell(22), "敬老の日"},
-      {"22", OverCell(23), "国民の休日"},
-      {"23", OverCell(24), "秋分の日"},
-      {"a user's date", OverCell(25), "休日"},
-      {"a working day", OverCell(26), ""},
-      {"today, a working day", OverCell(8), ""},
-      {"an empty cell", OverCell(0), ""},
-      {"the year line", {1200, 60}, ""},
-      {"the right edge of 21 lies under 22", OverCell(22, 185), "国民の休日"},
-      {"the foot of 21 lies under 28", OverCell(22, 0, 150), ""},
-      {"the foot of 14 lies under 21", OverCell(15, 0, 150), "敬老の日"},
+      {"21", OverCell(22), "敬老の日", "令和8年9月21日（月） 赤口"},
+      {"22", OverCell(23), "国民の休日", "令和8年9月22日（火） 先勝"},
+      {"23", OverCell(24), "秋分の日", "令和8年9月23日（水） 友引"},
+      {"a user's date", OverCell(25), "休日", "令和8年9月24日（木） 先負"},
+      {"a working day", OverCell(26), "", "令和8年9月25日（金） 仏滅"},
+      {"today, a working day", OverCell(8), "", "令和8年9月7日（月） 友引"},
+      {"an empty cell", OverCell(0), "", ""},
+      {"the year line", {1200, 60}, "", ""},
+      {"the right edge of 21 lies under 22", OverCell(22, 185), "国民の休日",
+       "令和8年9月22日（火） 先勝"},
+      {"the foot of 21 lies under 28", OverCell(22, 0, 150), "", "令和8年9月28日（月） 先勝"},
+      {"the foot of 14 lies under 21", OverCell(15, 0, 150), "敬老の日",
+       "令和8年9月21日（月） 赤口"},
   };
   testing::HeadlessRun run(2026y / 9 / 7);
   Program& p = run.Start();
   p.state.holidays.HolidayTable[static_cast<std::size_t>(p.state.holidays.HolidayCount++)] = {0, 9,
                                                                                               24};
   for (const int law : {0, 1}) {
-    p.state.mode_law = static_cast<std::int16_t>(law);
-    ShowMonth(p.state, p.frmMain, p.sys.clock, 0);
-    for (const auto& r : rows) {
-      p.frmMain.lbl_menu.MouseMove(0, 0, r.at.first, r.at.second);
-      EXPECT_EQ(p.frmMain.lbl_menu.ToolTipText(), law == 1 ? r.by_law : "")
-          << r.name << (law == 1 ? " by law" : " by default");
+    for (const int reki : {0, 1}) {
+      p.state.mode_law = static_cast<std::int16_t>(law);
+      p.state.mode_reki = static_cast<std::int16_t>(reki);
+      ShowMonth(p.state, p.frmMain, p.sys.clock, 0);
+      for (const auto& r : rows) {
+        const std::string name = law == 1 ? r.by_law : "";
+        const std::string reki_tip = std::string(r.reki) + (name.empty() ? "" : " ") + name;
+        p.frmMain.lbl_menu.MouseMove(0, 0, r.at.first, r.at.second);
+        EXPECT_EQ(p.frmMain.lbl_menu.ToolTipText(), reki == 1 ? reki_tip : name)
+            << r.name << " law " << law << " reki " << reki;
+      }
     }
   }
 }
@@ -206,6 +209,10 @@ TEST(LblMenu, TipFollowsTheMonthAndTheMode) {
   frm.mnuFormLaw.Click();
   EXPECT_EQ(frm.lbl_menu.ToolTipText(), "スポーツの日");
   frm.cmdSwitchMonth(0).Click();
+  EXPECT_EQ(frm.lbl_menu.ToolTipText(), "");
+  frm.mnuFormReki.Click();
+  EXPECT_EQ(frm.lbl_menu.ToolTipText(), "令和8年9月14日（月） 大安");
+  frm.mnuFormReki.Click();
   EXPECT_EQ(frm.lbl_menu.ToolTipText(), "");
 }
 

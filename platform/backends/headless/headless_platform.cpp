@@ -21,7 +21,7 @@ std::string Hex(std::uint32_t v) {
 HeadlessPlatform::HeadlessPlatform() = default;
 
 Services HeadlessPlatform::services() {
-  return Services{*this, *files_, *this, *this, *this, *this, errors};
+  return Services{*this, *files_, *this, *this, *this, *this, text, errors};
 }
 
 std::string HeadlessPlatform::ShortDateText() const {

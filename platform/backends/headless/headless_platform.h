@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/backends/codepage/code_page_decoding.h"
 #include "platform/backends/stdfs/std_file_system.h"
 #include "platform/runtime_values/twips.h"
 #include "platform/services/services.h"
@@ -33,6 +34,8 @@ class HeadlessPlatform : public Clock,
   std::vector<std::string> calls;
   // What the program reported on its error stream.
   std::ostringstream errors;
+  // The system's own code page converter, as the desktop programs have it.
+  CodePageDecoding text;
 
   // Answers.
   std::chrono::year_month_day today{std::chrono::year{2000}, std::chrono::month{5},

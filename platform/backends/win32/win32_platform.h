@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "platform/backends/codepage/code_page_decoding.h"
 #include "platform/backends/stdfs/std_file_system.h"
 #include "platform/backends/win32/ui_resources.h"
 #include "platform/backends/win32/win32_clock.h"
@@ -17,7 +18,9 @@ namespace ombrelk {
 struct Win32Platform {
   explicit Win32Platform(HINSTANCE instance) : ui(instance) {}
 
-  Services services() { return Services{clock, files, tray, windows, shell, runtime, std::cerr}; }
+  Services services() {
+    return Services{clock, files, tray, windows, shell, runtime, text, std::cerr};
+  }
 
   UiResources ui;
   Win32Clock clock;
@@ -26,6 +29,7 @@ struct Win32Platform {
   Win32WindowSystem windows{ui};
   Win32DesktopShell shell;
   Win32Runtime runtime;
+  CodePageDecoding text;
 };
 
 }  // namespace ombrelk
