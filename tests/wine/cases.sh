@@ -61,6 +61,38 @@ case_month_keys() {
   wait_for 15 "Ctrl+Home to open the home page" grep -q '^https\?://' "$work/opened"
 }
 
+# The month buttons, in client pixels at 96 DPI: 前月 and 翌月's middles.
+readonly PREV_MONTH=(88 132) NEXT_MONTH=(136 132)
+
+case_month_double_click() {
+  start_with 1 0 0 tray
+  wait_for_shown
+  wait_for 10 "the year and month drawn" strip_painted "$YM_LINE"
+  local may june july
+  may=$(strip_sum "$YM_LINE")
+  # Two slow clicks on 翌月, well apart from a double-click: July.
+  click_at "${NEXT_MONTH[@]}" 1
+  wait_for 5 "翌月 to show June" strip_is_not "$YM_LINE" "$may"
+  june=$(strip_sum "$YM_LINE")
+  sleep 1
+  click_at "${NEXT_MONTH[@]}" 1
+  wait_for 5 "翌月 to show July" strip_is_not "$YM_LINE" "$june"
+  july=$(strip_sum "$YM_LINE")
+  sleep 1
+  click_at "${PREV_MONTH[@]}" 1
+  wait_for 5 "前月 to show June" strip_is "$YM_LINE" "$june"
+  sleep 1
+  click_at "${PREV_MONTH[@]}" 1
+  wait_for 5 "前月 to show May" strip_is "$YM_LINE" "$may"
+  sleep 1
+  # The same two clicks in quick succession move as far.
+  local x y
+  read -r x y < <(client_origin "$(calendar_window)")
+  move_pointer $((x + NEXT_MONTH[0])) $((y + NEXT_MONTH[1]))
+  xdotool click --repeat 2 --delay 60 1
+  wait_for 5 "a double-click on 翌月 to show July" strip_is "$YM_LINE" "$july"
+}
+
 case_weekday_dropdown() {
   start_with 1 0 0 tray
   wait_for_shown
