@@ -289,6 +289,50 @@ case_high_dpi() {
   expect_settings 900 1500 Monday "$HOLIDAYS" 1 0 0
 }
 
+# Real pointer moves are never tray notifications, which the calendar reads
+# from its mouse-move handler: 515 pixels right is where the shell's message
+# for a double-click on the icon would stand, 516 a right press.
+pointer_far_right() {
+  local x y
+  read -r x y < <(client_origin "$(calendar_window)")
+  move_pointer $((x + 515)) $((y + $1))
+  move_pointer $((x + 516)) $((y + $1))
+}
+
+case_drag_off_day() {
+  start_with 1 0 0 tray
+  wait_for_icon
+  wait_for_shown
+  local x y
+  read -r x y < <(client_origin "$(calendar_window)")
+  move_pointer $((x + 90)) $((y + 70))
+  xdotool mousedown 1
+  pointer_far_right 70
+  holds_for 1 "a drag far past the window leaves it on screen" calendar_viewable
+  not popup_menu || fail "a drag opened the tray menu"
+  xdotool mouseup 1
+  holds_for 1 "the release leaves the window on screen" calendar_viewable
+}
+
+# At 288 DPI the client area is 537 pixels wide: its top edge, outside the
+# labels, reaches past 516.
+case_hover_at_288_dpi() {
+  reg_add 'HKCU\Control Panel\Desktop' LogPixels REG_DWORD 288
+  write_settings 300 300 Monday "$HOLIDAYS" 1 0 0
+  start_display
+  start_wm tray
+  start_calendar
+  wait_for_icon
+  wait_for_shown
+  expect_client_size 537x447
+  pointer_far_right 2
+  holds_for 1 "hovering leaves the window on screen" calendar_viewable
+  not popup_menu || fail "hovering opened the tray menu"
+  # The icon's own notifications still arrive.
+  double_click_icon
+  wait_for_hidden
+}
+
 case_midnight() {
   write_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 1 0 0
   start_display

@@ -21,7 +21,7 @@ FormPeer::FormPeer(Form& form, UiResources& ui, HWND owner)
       focus_(window_),
       keys_(form, window_, focus_),
       tips_(window_, ui, peers_),
-      mouse_(form, window_, ui, peers_) {
+      mouse_(window_, ui, peers_) {
   SetPropW(window_, kPeerProperty, this);
   form_window_.SetHandler(this);
   form_.SetHwnd(HandleOf(window_));

@@ -35,8 +35,9 @@ class ProgramWindows {
   FormPeer& version() { return version_; }
 
  private:
-  bool MainWindowMessage(UINT message, WPARAM wparam);
+  bool MainWindowMessage(UINT message, WPARAM wparam, LPARAM lparam);
   void TrayAppeared();
+  void TrayNotified(std::int32_t message);
   bool SessionEnding();
 
   Program& program_;
