@@ -93,6 +93,18 @@ case_month_double_click() {
   wait_for 5 "a double-click on 翌月 to show July" strip_is "$YM_LINE" "$july"
 }
 
+# The calendar shown at start takes the keys without a click.
+case_keys_at_start() {
+  start_with 1 0 0 tray
+  wait_for_shown
+  wait_for 10 "the calendar to take the focus" calendar_active
+  wait_for 10 "the year and month drawn" strip_painted "$YM_LINE"
+  local may
+  may=$(strip_sum "$YM_LINE")
+  xdotool key ctrl+Right
+  wait_for 5 "Ctrl+Right to show the next month" strip_is_not "$YM_LINE" "$may"
+}
+
 case_weekday_dropdown() {
   start_with 1 0 0 tray
   wait_for_shown

@@ -106,6 +106,14 @@ void FormPeer::ApplyVisible() {
   ShowWindow(window_, command);
 }
 
+void FormPeer::ActivateIfShown() {
+  if (!IsWindowVisible(window_)) return;
+  SetForegroundWindow(window_);
+  SetActiveWindow(window_);
+  // Already active, the window had no WM_ACTIVATE to place the focus with.
+  if (GetActiveWindow() == window_) focus_.Restore();
+}
+
 void FormPeer::ApplyWindowState() {
   // A hidden window takes its state when it is shown again.
   if (!IsWindowVisible(window_)) return;

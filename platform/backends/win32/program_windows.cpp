@@ -26,6 +26,7 @@ void ProgramWindows::RunStartUp(Program& program) {
   main_.HoldOffScreen(true);
   program.Start();
   main_.HoldOffScreen(false);
+  main_.ActivateIfShown();
   main_.SetShowTakesFocus(false);
 }
 
