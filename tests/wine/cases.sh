@@ -207,6 +207,40 @@ case_version_dialog() {
   still_running
 }
 
+# In the dialog's client area, in pixels at 96 DPI: the link and OK.
+readonly LINK=(128 44) OK_BUTTON=(234 28)
+
+case_version_dialog_focus() {
+  start_with 1 0 0 tray
+  wait_for_icon
+  wait_for_shown
+  wait_for 10 "the year and month drawn" strip_painted "$YM_LINE"
+  tray_menu 3
+  wait_for 10 "the version dialog" dialog_window
+  local x y
+  read -r x y < <(client_origin "$(dialog_window)")
+  move_pointer $((x + LINK[0])) $((y + LINK[1]))
+  xdotool click --repeat 2 --delay 60 1
+  wait_for 15 "the link to open the home page" grep -q '^https\?://' "$work/opened"
+  holds_for 2 "a double-click on the link to open it once" \
+    test "$(wc -l <"$work/opened")" -eq 1
+  move_pointer $((x + OK_BUTTON[0])) $((y + OK_BUTTON[1]))
+  xdotool click 1
+  wait_for 10 "the dialog to close" not dialog_window
+  # Wine leaves the X input focus to the window manager, which gives it to no
+  # window here: the weekday box drawn focused shows the calendar active, and
+  # a key handed to its X window reaches whichever window Windows has
+  # focused.
+  wait_for 10 "the calendar to take the focus back" weekday_box_focused
+  local may
+  may=$(strip_sum "$YM_LINE")
+  xdotool key --window "$(calendar_window)" ctrl+Right
+  wait_for 5 "Ctrl+Right to reach the calendar" strip_is_not "$YM_LINE" "$may"
+}
+
+# The weekday box's text on the selection colour, as it is drawn focused.
+weekday_box_focused() { (($(colour_count 3096FA) > 100)); }
+
 case_exit_entry_in_tray() {
   start_with 1 0 0 tray
   wait_for_icon

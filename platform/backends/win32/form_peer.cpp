@@ -89,6 +89,11 @@ void FormPeer::HoldOffScreen(bool hold) {
 void FormPeer::ApplyVisible() {
   if (held_ || (IsWindowVisible(window_) != FALSE) == form_.Visible()) return;
   if (!form_.Visible()) {
+    // A modal dialog's owner is enabled again before the dialog goes, so
+    // that Windows gives it the activation rather than another program's
+    // window.
+    HWND owner = GetWindow(window_, GW_OWNER);
+    if (owner != nullptr && !IsWindowEnabled(owner)) EnableWindow(owner, TRUE);
     ShowWindow(window_, SW_HIDE);
     return;
   }

@@ -39,7 +39,10 @@ void LabelMouse::Press(UINT message, WPARAM wparam, LPARAM lparam) {
   Label* label = peers_.LabelAt(pt);
   if (label == nullptr) return;
   const std::int16_t button = ButtonMask(message);
-  if (button == kLeftButton) {
+  // The second press of a double-click makes no second click: the forms
+  // runtime reports it as the label's double-click, which a link would
+  // otherwise follow twice.
+  if (message == WM_LBUTTONDOWN) {
     pressed_ = label;
     SetCapture(window_);
   }
