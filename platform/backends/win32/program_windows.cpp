@@ -10,7 +10,7 @@ ProgramWindows::ProgramWindows(Program& program, Win32Platform& platform)
       main_(program.frmMain, platform.ui, nullptr),
       version_(program.dlgVersion, platform.ui, main_.Window()),
       tray_watch_(
-          platform.tray.TaskbarCreatedMessage(), [this] { TrayAppeared(); },
+          main_.Window(), platform.tray.TaskbarCreatedMessage(), [this] { TrayAppeared(); },
           [this](std::int32_t message) { TrayNotified(message); }),
       day_watch_(main_.Window(), [this] { program_.Clock_DayMayHaveChanged(); }),
       shutdown_requests_([this] { return SessionEnding(); }) {
@@ -28,6 +28,9 @@ void ProgramWindows::RunStartUp(Program& program) {
   main_.HoldOffScreen(false);
   main_.ActivateIfShown();
   main_.SetShowTakesFocus(false);
+  if (!platform_.runtime.Ended()) {
+    tray_watch_.RetryWhileMissing([this] { return !program_.state.has_tray; });
+  }
 }
 
 void ProgramWindows::WatchTheDay() {
@@ -35,7 +38,7 @@ void ProgramWindows::WatchTheDay() {
 }
 
 bool ProgramWindows::MainWindowMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-  return tray_watch_.Take(message, lparam) || day_watch_.Take(message, wparam) ||
+  return tray_watch_.Take(message, wparam, lparam) || day_watch_.Take(message, wparam) ||
          shutdown_requests_.Take(message, wparam);
 }
 
