@@ -12,27 +12,39 @@
 
 namespace ombrelk {
 
+namespace {
+
+// While the taskbar is still starting the shell refuses an icon, and after a
+// time-out it can report a failure although the icon went in: an icon that
+// can be modified is there.
+bool AddIcon(const TrayIconRecord& rec, TrayArea& tray) {
+  return tray.Shell_NotifyIcon(kNimAdd, rec) || tray.Shell_NotifyIcon(kNimModify, rec);
+}
+
+}  // namespace
+
 void AddTrayIcon(CalendarState& state, FrmMain& frm, const Services& sys) {
   // The record is filled even without a tray, so that an icon added when a
   // tray appears later carries the start-up date like one added now.
   TrayIconRecord& rec = state.TrayIcon;
   rec = MakeTrayIconRecord(frm.hWnd(), static_cast<std::int32_t>(PictureId::AppIcon),
                            sys.clock.ShortDateText());
+  // Without an icon the calendar is as without a tray until one appears.
+  if (state.has_tray && !AddIcon(rec, sys.tray)) state.has_tray = false;
   if (!state.has_tray) {
     // Nowhere to hide the window in: the window stays on screen and the tray
     // menu's entries join the settings menu.
     frm.ShowTrayEntriesInSettingsMenu(true);
     return;
   }
-  sys.tray.Shell_NotifyIcon(kNimAdd, rec);
   if (!state.Loading || state.ModeShow == 0) frm.SetVisible(false);
 }
 
 void Tray_Appeared(CalendarState& state, FrmMain& frm, const Services& sys) {
   if (state.unloaded || state.has_tray) return;
+  if (!AddIcon(state.TrayIcon, sys.tray)) return;
   state.has_tray = true;
   frm.ShowTrayEntriesInSettingsMenu(false);
-  sys.tray.Shell_NotifyIcon(kNimAdd, state.TrayIcon);
   // A window the user has not touched since start-up goes where the start-up
   // would have sent it; one minimised the ordinary way goes there as well,
   // as minimising does from now on.

@@ -10,12 +10,14 @@ struct CalendarState;
 struct Services;
 
 // Fills the tray record and adds the icon; at start-up the window is hidden
-// when it is not to be shown, later always. Without a tray the window stays
-// on screen and the tray menu's entries join the settings menu.
+// when it is not to be shown, later always. Without a tray, or when the icon
+// cannot be added, the window stays on screen and the tray menu's entries
+// join the settings menu.
 void AddTrayIcon(CalendarState& state, FrmMain& frm, const Services& sys);
 
-// A notification area appeared (a panel started late, or again) or vanished
-// (the panel ended or crashed).
+// A notification area appeared (a panel started late, or again; also asked
+// again while an icon could not be added) or vanished (the panel ended or
+// crashed). An appearance that cannot add the icon changes nothing.
 void Tray_Appeared(CalendarState& state, FrmMain& frm, const Services& sys);
 void Tray_Vanished(CalendarState& state, FrmMain& frm, const Services& sys);
 

@@ -175,6 +175,9 @@ TEST(TrayComesAndGoes, TheWindowFollowsTheTray) {
   const Calls added{TrayCall(0)};
   const Calls removed{TrayCall(0), TrayCall(2)};
   const Calls again{TrayCall(0), TrayCall(2), TrayCall(0)};
+  const Calls probed{TrayCall(0), TrayCall(1)};
+  const Calls retried{TrayCall(0), TrayCall(1), TrayCall(0)};
+  const Calls failed_twice{TrayCall(0), TrayCall(1), TrayCall(0), TrayCall(1)};
   const struct {
     const char* name;
     bool tray_at_start;
@@ -183,6 +186,8 @@ TEST(TrayComesAndGoes, TheWindowFollowsTheTray) {
     bool visible;
     bool tray_entries_in_settings;
     Calls tray_calls;
+    int adds_to_fail = 0;
+    bool modify_succeeds = true;
   } rows[] = {
       {"appears, start in the tray", false, {.show = "0"}, appear, false, false, added},
       {"appears, hidden at exit", false, {.min = "1"}, appear, false, false, added},
@@ -194,11 +199,18 @@ TEST(TrayComesAndGoes, TheWindowFollowsTheTray) {
       {"vanishes, then minimise", true, {}, then(vanish, minimise), true, true, removed},
       {"vanishes, returns", true, {.show = "0"}, then(vanish, appear), false, false, again},
       {"no tray, nothing happens", false, {.show = "0"}, none, true, true, {}},
+      // The taskbar still starting: an add that fails is probed with a modify.
+      {"add times out, icon there", true, {.show = "0"}, none, false, false, probed, 1, true},
+      {"add fails, start in the tray", true, {.show = "0"}, none, true, true, probed, 1, false},
+      {"add fails, then succeeds", true, {.show = "0"}, appear, false, false, retried, 1, false},
+      {"add fails twice", true, {.show = "0"}, appear, true, true, failed_twice, 2, false},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.name);
     HeadlessRun run;
     run.platform.tray_available = r.tray_at_start;
+    run.platform.tray_adds_to_fail = r.adds_to_fail;
+    run.platform.tray_modify_succeeds = r.modify_succeeds;
     run.WriteSettings(r.saved.Text());
     Program& p = run.Start();
     FrmMain& frm = p.frmMain;

@@ -61,6 +61,50 @@ case_month_keys() {
   wait_for 15 "Ctrl+Home to open the home page" grep -q '^https\?://' "$work/opened"
 }
 
+# The month buttons, in client pixels at 96 DPI: 前月 and 翌月's middles.
+readonly PREV_MONTH=(88 132) NEXT_MONTH=(136 132)
+
+case_month_double_click() {
+  start_with 1 0 0 tray
+  wait_for_shown
+  wait_for 10 "the year and month drawn" strip_painted "$YM_LINE"
+  local may june july
+  may=$(strip_sum "$YM_LINE")
+  # Two slow clicks on 翌月, well apart from a double-click: July.
+  click_at "${NEXT_MONTH[@]}" 1
+  wait_for 5 "翌月 to show June" strip_is_not "$YM_LINE" "$may"
+  june=$(strip_sum "$YM_LINE")
+  sleep 1
+  click_at "${NEXT_MONTH[@]}" 1
+  wait_for 5 "翌月 to show July" strip_is_not "$YM_LINE" "$june"
+  july=$(strip_sum "$YM_LINE")
+  sleep 1
+  click_at "${PREV_MONTH[@]}" 1
+  wait_for 5 "前月 to show June" strip_is "$YM_LINE" "$june"
+  sleep 1
+  click_at "${PREV_MONTH[@]}" 1
+  wait_for 5 "前月 to show May" strip_is "$YM_LINE" "$may"
+  sleep 1
+  # The same two clicks in quick succession move as far.
+  local x y
+  read -r x y < <(client_origin "$(calendar_window)")
+  move_pointer $((x + NEXT_MONTH[0])) $((y + NEXT_MONTH[1]))
+  xdotool click --repeat 2 --delay 60 1
+  wait_for 5 "a double-click on 翌月 to show July" strip_is "$YM_LINE" "$july"
+}
+
+# The calendar shown at start takes the keys without a click.
+case_keys_at_start() {
+  start_with 1 0 0 tray
+  wait_for_shown
+  wait_for 10 "the calendar to take the focus" calendar_active
+  wait_for 10 "the year and month drawn" strip_painted "$YM_LINE"
+  local may
+  may=$(strip_sum "$YM_LINE")
+  xdotool key ctrl+Right
+  wait_for 5 "Ctrl+Right to show the next month" strip_is_not "$YM_LINE" "$may"
+}
+
 case_weekday_dropdown() {
   start_with 1 0 0 tray
   wait_for_shown
@@ -163,6 +207,40 @@ case_version_dialog() {
   still_running
 }
 
+# In the dialog's client area, in pixels at 96 DPI: the link and OK.
+readonly LINK=(128 44) OK_BUTTON=(234 28)
+
+case_version_dialog_focus() {
+  start_with 1 0 0 tray
+  wait_for_icon
+  wait_for_shown
+  wait_for 10 "the year and month drawn" strip_painted "$YM_LINE"
+  tray_menu 3
+  wait_for 10 "the version dialog" dialog_window
+  local x y
+  read -r x y < <(client_origin "$(dialog_window)")
+  move_pointer $((x + LINK[0])) $((y + LINK[1]))
+  xdotool click --repeat 2 --delay 60 1
+  wait_for 15 "the link to open the home page" grep -q '^https\?://' "$work/opened"
+  holds_for 2 "a double-click on the link to open it once" \
+    test "$(wc -l <"$work/opened")" -eq 1
+  move_pointer $((x + OK_BUTTON[0])) $((y + OK_BUTTON[1]))
+  xdotool click 1
+  wait_for 10 "the dialog to close" not dialog_window
+  # Wine leaves the X input focus to the window manager, which gives it to no
+  # window here: the weekday box drawn focused shows the calendar active, and
+  # a key handed to its X window reaches whichever window Windows has
+  # focused.
+  wait_for 10 "the calendar to take the focus back" weekday_box_focused
+  local may
+  may=$(strip_sum "$YM_LINE")
+  xdotool key --window "$(calendar_window)" ctrl+Right
+  wait_for 5 "Ctrl+Right to reach the calendar" strip_is_not "$YM_LINE" "$may"
+}
+
+# The weekday box's text on the selection colour, as it is drawn focused.
+weekday_box_focused() { (($(colour_count 3096FA) > 100)); }
+
 case_exit_entry_in_tray() {
   start_with 1 0 0 tray
   wait_for_icon
@@ -255,6 +333,50 @@ case_high_dpi() {
   wmctrl -i -c "$(calendar_window)"
   expect_exit "$prog_pid" "the close button to end the calendar"
   expect_settings 900 1500 Monday "$HOLIDAYS" 1 0 0
+}
+
+# Real pointer moves are never tray notifications, which the calendar reads
+# from its mouse-move handler: 515 pixels right is where the shell's message
+# for a double-click on the icon would stand, 516 a right press.
+pointer_far_right() {
+  local x y
+  read -r x y < <(client_origin "$(calendar_window)")
+  move_pointer $((x + 515)) $((y + $1))
+  move_pointer $((x + 516)) $((y + $1))
+}
+
+case_drag_off_day() {
+  start_with 1 0 0 tray
+  wait_for_icon
+  wait_for_shown
+  local x y
+  read -r x y < <(client_origin "$(calendar_window)")
+  move_pointer $((x + 90)) $((y + 70))
+  xdotool mousedown 1
+  pointer_far_right 70
+  holds_for 1 "a drag far past the window leaves it on screen" calendar_viewable
+  not popup_menu || fail "a drag opened the tray menu"
+  xdotool mouseup 1
+  holds_for 1 "the release leaves the window on screen" calendar_viewable
+}
+
+# At 288 DPI the client area is 537 pixels wide: its top edge, outside the
+# labels, reaches past 516.
+case_hover_at_288_dpi() {
+  reg_add 'HKCU\Control Panel\Desktop' LogPixels REG_DWORD 288
+  write_settings 300 300 Monday "$HOLIDAYS" 1 0 0
+  start_display
+  start_wm tray
+  start_calendar
+  wait_for_icon
+  wait_for_shown
+  expect_client_size 537x447
+  pointer_far_right 2
+  holds_for 1 "hovering leaves the window on screen" calendar_viewable
+  not popup_menu || fail "hovering opened the tray menu"
+  # The icon's own notifications still arrive.
+  double_click_icon
+  wait_for_hidden
 }
 
 case_midnight() {

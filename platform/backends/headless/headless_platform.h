@@ -41,6 +41,10 @@ class HeadlessPlatform : public Clock,
   std::chrono::year_month_day today{std::chrono::year{2000}, std::chrono::month{5},
                                     std::chrono::day{7}};
   bool tray_available = true;
+  // How many icon adds fail from now on, as while the taskbar is starting,
+  // and whether a modify succeeds then (the add went in after all).
+  int tray_adds_to_fail = 0;
+  bool tray_modify_succeeds = true;
   bool prev_instance = false;
   std::optional<std::int32_t> platform_id;  // none: not a Windows system
   float twips_per_pixel = kUsualTwipsPerPixel;

@@ -26,7 +26,10 @@ void CommandButtonWidget::PropertyChanged(Property what) {
 }
 
 void CommandButtonWidget::Command(WORD code) {
-  if (code == BN_CLICKED && button_.Click) button_.Click();
+  // A button that notifies (BS_NOTIFY) reports the second of two quick
+  // clicks as a double-click; each one is a click all the same.
+  const bool clicked = code == BN_CLICKED || code == BN_DOUBLECLICKED;
+  if (clicked && button_.Click) button_.Click();
 }
 
 }  // namespace ombrelk

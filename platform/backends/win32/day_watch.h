@@ -9,8 +9,8 @@ namespace ombrelk {
 // Tells when the local date may have changed: a timer for one second past the
 // next local midnight, a set clock or time zone (WM_TIMECHANGE) and a resume
 // from sleep (WM_POWERBROADCAST). Each sets the timer again and runs changed.
-// The timer is the program's only one; it and the broadcasts come to the
-// window it belongs to, which hands its messages to Take.
+// The timer and the broadcasts come to the window the timer belongs to, which
+// hands its messages to Take.
 class DayWatch {
  public:
   DayWatch(HWND window, std::function<void()> changed);

@@ -28,9 +28,11 @@ class FocusChain {
   // WM_ACTIVATE and WM_SETFOCUS; true when the message was one of them.
   bool Take(UINT message, WPARAM wparam);
 
- private:
+  // Gives the focus to the control that last had it, the first in tab order
+  // at first.
   void Restore() const;
 
+ private:
   HWND window_;
   // Windowed controls that take the focus, in tab order.
   std::vector<HWND> tab_order_;

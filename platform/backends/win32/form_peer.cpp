@@ -21,7 +21,7 @@ FormPeer::FormPeer(Form& form, UiResources& ui, HWND owner)
       focus_(window_),
       keys_(form, window_, focus_),
       tips_(window_, ui, peers_),
-      mouse_(form, window_, ui, peers_) {
+      mouse_(window_, ui, peers_) {
   SetPropW(window_, kPeerProperty, this);
   form_window_.SetHandler(this);
   form_.SetHwnd(HandleOf(window_));
@@ -89,6 +89,11 @@ void FormPeer::HoldOffScreen(bool hold) {
 void FormPeer::ApplyVisible() {
   if (held_ || (IsWindowVisible(window_) != FALSE) == form_.Visible()) return;
   if (!form_.Visible()) {
+    // A modal dialog's owner is enabled again before the dialog goes, so
+    // that Windows gives it the activation rather than another program's
+    // window.
+    HWND owner = GetWindow(window_, GW_OWNER);
+    if (owner != nullptr && !IsWindowEnabled(owner)) EnableWindow(owner, TRUE);
     ShowWindow(window_, SW_HIDE);
     return;
   }
@@ -104,6 +109,14 @@ void FormPeer::ApplyVisible() {
     command = activate ? SW_SHOWNORMAL : SW_SHOWNOACTIVATE;
   }
   ShowWindow(window_, command);
+}
+
+void FormPeer::ActivateIfShown() {
+  if (!IsWindowVisible(window_)) return;
+  SetForegroundWindow(window_);
+  SetActiveWindow(window_);
+  // Already active, the window had no WM_ACTIVATE to place the focus with.
+  if (GetActiveWindow() == window_) focus_.Restore();
 }
 
 void FormPeer::ApplyWindowState() {

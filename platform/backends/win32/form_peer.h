@@ -55,6 +55,11 @@ class FormPeer : public ControlPeer, public WidgetHost, private FormWindow::Hand
   // as it comes up; later the calendar comes back from the tray without
   // taking the focus, unless the program asks for the foreground.
   void SetShowTakesFocus(bool takes) { show_takes_focus_ = takes; }
+  // Makes a window on screen the active one with the focus on its control,
+  // as the forms runtime does for the start-up window when its load handler
+  // ends: whatever showed it during the load (a z-order change that must not
+  // activate) left it inactive.
+  void ActivateIfShown();
 
   // The form's view of a key press on its way to the window that has the
   // focus: key preview, then Tab and Enter as a dialog takes them. True when

@@ -39,7 +39,10 @@ void LabelMouse::Press(UINT message, WPARAM wparam, LPARAM lparam) {
   Label* label = peers_.LabelAt(pt);
   if (label == nullptr) return;
   const std::int16_t button = ButtonMask(message);
-  if (button == kLeftButton) {
+  // The second press of a double-click makes no second click: the forms
+  // runtime reports it as the label's double-click, which a link would
+  // otherwise follow twice.
+  if (message == WM_LBUTTONDOWN) {
     pressed_ = label;
     SetCapture(window_);
   }
@@ -51,21 +54,20 @@ void LabelMouse::Press(UINT message, WPARAM wparam, LPARAM lparam) {
 }
 
 void LabelMouse::Move(WPARAM wparam, LPARAM lparam) const {
+  // A held press keeps the pointer with the pressed label wherever it goes,
+  // as the forms runtime captures it for the pressed control. The form's own
+  // move handler reads tray notifications, which come by a message of their
+  // own: no real move reaches it, or a pointer far enough right would pass
+  // for a click on the icon.
   const POINT pt = ClientPoint(lparam);
-  const ScreenUnits& u = ui_.units();
-  const float x = u.Twips(pt.x);
-  const float y = u.Twips(pt.y);
-  // Over a label the move is the label's; elsewhere the form's. The shell
-  // reports mouse activity on the tray icon this way too, its message in the
-  // place of x, far beyond the client area's width.
   RECT client{};
   GetClientRect(window_, &client);
-  Label* label = PtInRect(&client, pt) ? peers_.LabelAt(pt) : nullptr;
-  if (label != nullptr && label->MouseMove) {
-    label->MouseMove(ButtonsHeld(wparam), ShiftMask(), x - label->Left(), y - label->Top());
-  } else if (label == nullptr && form_.MouseMove) {
-    form_.MouseMove(ButtonsHeld(wparam), ShiftMask(), x, y);
-  }
+  Label* label = pressed_;
+  if (label == nullptr && PtInRect(&client, pt)) label = peers_.LabelAt(pt);
+  if (label == nullptr || !label->MouseMove) return;
+  const ScreenUnits& u = ui_.units();
+  label->MouseMove(ButtonsHeld(wparam), ShiftMask(), u.Twips(pt.x) - label->Left(),
+                   u.Twips(pt.y) - label->Top());
 }
 
 void LabelMouse::Release(LPARAM lparam) {

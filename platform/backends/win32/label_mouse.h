@@ -6,20 +6,19 @@
 
 #include "platform/backends/win32/control_peers.h"
 #include "platform/backends/win32/ui_resources.h"
-#include "platform/controls/form.h"
 
 namespace ombrelk {
 
 // The mouse over a form's client area, handed on as the forms toolkit hands
 // it to its windowless controls: a press goes to the topmost visible label
 // under the pointer, and a left press held until its release over the same
-// label clicks it; a move goes to the label under the pointer, or to the form
-// where there is none. Over a label with a pointer of its own, that pointer
-// shows.
+// label clicks it; a move goes to the label held pressed, or else to the
+// label under the pointer. Over a label with a pointer of its own, that
+// pointer shows.
 class LabelMouse {
  public:
-  LabelMouse(Form& form, HWND window, UiResources& ui, const ControlPeers& peers)
-      : form_(form), window_(window), ui_(ui), peers_(peers) {}
+  LabelMouse(HWND window, UiResources& ui, const ControlPeers& peers)
+      : window_(window), ui_(ui), peers_(peers) {}
 
   // The mouse messages and WM_SETCURSOR: the result, or nothing for a
   // message left to the default handling.
@@ -31,7 +30,6 @@ class LabelMouse {
   void Release(LPARAM lparam);
   bool SetLabelCursor() const;
 
-  Form& form_;
   HWND window_;
   UiResources& ui_;
   const ControlPeers& peers_;

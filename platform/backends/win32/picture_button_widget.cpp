@@ -31,7 +31,10 @@ void PictureButtonWidget::PropertyChanged(Property what) {
 }
 
 void PictureButtonWidget::Command(WORD code) {
-  if (code == BN_CLICKED && button_.Click) button_.Click();
+  // An owner-drawn button reports the second of two quick clicks as a double-click; each
+  // one is a click of the calendar's buttons all the same.
+  const bool clicked = code == BN_CLICKED || code == BN_DOUBLECLICKED;
+  if (clicked && button_.Click) button_.Click();
 }
 
 bool PictureButtonWidget::DrawItem(const DRAWITEMSTRUCT& item) {

@@ -1,5 +1,7 @@
 #include "platform/backends/win32/program_windows.h"
 
+#include "platform/runtime_values/tray_notification.h"
+
 namespace ombrelk {
 
 ProgramWindows::ProgramWindows(Program& program, Win32Platform& platform)
@@ -7,13 +9,15 @@ ProgramWindows::ProgramWindows(Program& program, Win32Platform& platform)
       platform_(platform),
       main_(program.frmMain, platform.ui, nullptr),
       version_(program.dlgVersion, platform.ui, main_.Window()),
-      tray_watch_(platform.tray.TaskbarCreatedMessage(), [this] { TrayAppeared(); }),
+      tray_watch_(
+          main_.Window(), platform.tray.TaskbarCreatedMessage(), [this] { TrayAppeared(); },
+          [this](std::int32_t message) { TrayNotified(message); }),
       day_watch_(main_.Window(), [this] { program_.Clock_DayMayHaveChanged(); }),
       shutdown_requests_([this] { return SessionEnding(); }) {
   main_.RealiseControls();
   version_.RealiseControls();
-  main_.more_messages = [this](UINT message, WPARAM wparam, LPARAM /*lparam*/) {
-    return MainWindowMessage(message, wparam);
+  main_.more_messages = [this](UINT message, WPARAM wparam, LPARAM lparam) {
+    return MainWindowMessage(message, wparam, lparam);
   };
   platform.runtime.SetMenuOwner(main_.Window());
 }
@@ -22,15 +26,19 @@ void ProgramWindows::RunStartUp(Program& program) {
   main_.HoldOffScreen(true);
   program.Start();
   main_.HoldOffScreen(false);
+  main_.ActivateIfShown();
   main_.SetShowTakesFocus(false);
+  if (!platform_.runtime.Ended()) {
+    tray_watch_.RetryWhileMissing([this] { return !program_.state.has_tray; });
+  }
 }
 
 void ProgramWindows::WatchTheDay() {
   day_watch_.Start();
 }
 
-bool ProgramWindows::MainWindowMessage(UINT message, WPARAM wparam) {
-  return tray_watch_.Take(message) || day_watch_.Take(message, wparam) ||
+bool ProgramWindows::MainWindowMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  return tray_watch_.Take(message, wparam, lparam) || day_watch_.Take(message, wparam) ||
          shutdown_requests_.Take(message, wparam);
 }
 
@@ -39,6 +47,15 @@ void ProgramWindows::TrayAppeared() {
     platform_.tray.AddAgain();
   } else {
     program_.Tray_Appeared();
+  }
+}
+
+void ProgramWindows::TrayNotified(std::int32_t message) {
+  // The core reads the icon's notifications from the calendar's mouse-move
+  // handler, the mouse message in the place of x.
+  Form& form = program_.frmMain;
+  if (form.MouseMove) {
+    form.MouseMove(0, 0, TrayNotificationX(message, platform_.ui.units().twips_per_pixel), 0);
   }
 }
 

@@ -24,19 +24,21 @@ class ProgramWindows {
 
   // Runs the program's start-up with the calendar window held off screen
   // until it is over; the window then comes on screen once, as the start-up
-  // left it, and takes the focus as a program's first window does.
+  // left it, and takes the focus as a program's first window does. An icon
+  // the taskbar could not take yet is asked for again for a while.
   void RunStartUp(Program& program);
 
   // From the end of start-up: a timer for the next local midnight, set again
-  // whenever the date may have changed. It is the program's only timer.
+  // whenever the date may have changed.
   void WatchTheDay();
 
   FormPeer& main() { return main_; }
   FormPeer& version() { return version_; }
 
  private:
-  bool MainWindowMessage(UINT message, WPARAM wparam);
+  bool MainWindowMessage(UINT message, WPARAM wparam, LPARAM lparam);
   void TrayAppeared();
+  void TrayNotified(std::int32_t message);
   bool SessionEnding();
 
   Program& program_;

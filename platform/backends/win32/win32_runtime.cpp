@@ -40,8 +40,8 @@ void Win32Runtime::ShowModal(Form& dialog, Form& owner) {
     }
     Dispatch(msg);
   }
-  // The owner is enabled again before the dialog goes, so that Windows gives
-  // it the activation rather than another program's window.
+  // The dialog's peer enabled the owner as the dialog hid; a dialog still up
+  // when the program ends leaves it to be done here.
   EnableWindow(owner_window, TRUE);
 }
 

@@ -21,7 +21,7 @@ bool Win32TrayArea::Notify(DWORD message, const TrayIconRecord& record) {
   data.hWnd = HwndOf(record.hWnd);
   data.uID = record.uID;
   data.uFlags = record.uFlags & (NIF_MESSAGE | NIF_ICON | NIF_TIP);
-  data.uCallbackMessage = record.uCallbackMessage;
+  data.uCallbackMessage = kTrayCallbackMessage;
   // The record names one of the program's pictures; the shell takes an icon.
   data.hIcon = ui_.Icon(static_cast<PictureId>(record.hIcon));
   const std::wstring tip = Wide(TrayTipText(record));

@@ -9,11 +9,15 @@
 
 namespace ombrelk {
 
+inline constexpr UINT kTrayCallbackMessage = WM_APP + 1;
+
 // The notification area through Shell_NotifyIconW. The shell reports mouse
-// activity on the icon to the window named in the record as its callback
-// message (WM_MOUSEMOVE), the mouse message in the place of x, which is what
-// the calendar's mouse-move handler decodes. The icon is known to the shell
-// by window and id alone (no GUID), so the program may be copied anywhere.
+// activity on the icon to the window named in the record, the mouse message
+// in lParam, by a message number of its own (kTrayCallbackMessage) rather
+// than the record's WM_MOUSEMOVE, so that no real pointer move can pass for
+// one; the calendar window hands it on as the move the core decodes. The
+// icon is known to the shell by window and id alone (no GUID), so the
+// program may be copied anywhere.
 class Win32TrayArea : public TrayArea {
  public:
   explicit Win32TrayArea(UiResources& ui);
