@@ -4,15 +4,17 @@
 #include <QAccessibleWidget>
 #include <QLabel>
 #include <QVariant>
+#include <map>
 #include <vector>
 
-#include "platform/backends/qt/main_window.h"
+#include "platform/controls/form.h"
 
 namespace ombrelk {
 
 namespace {
 
 constexpr const char* kControlProperty = "ombrelk_control";
+constexpr const char* kFormProperty = "ombrelk_form";
 
 const Control* ControlOf(const QObject& widget) {
   const QVariant v = widget.property(kControlProperty);
@@ -44,8 +46,8 @@ class LabelAccessible : public QAccessibleWidget {
 // controls shown to a reader in the form's reading order.
 class FormAccessible : public QAccessibleWidget {
  public:
-  explicit FormAccessible(MainWindow& window)
-      : QAccessibleWidget(&window, QAccessible::Window), window_(window) {}
+  FormAccessible(QWidget& window, const Form& form)
+      : QAccessibleWidget(&window, QAccessible::Window), form_(form) {}
 
   int childCount() const override { return static_cast<int>(Children().size()); }
   QAccessibleInterface* child(int index) const override {
@@ -63,22 +65,31 @@ class FormAccessible : public QAccessibleWidget {
 
  private:
   std::vector<QWidget*> Children() const {
-    const Form& form = window_.form();
+    std::map<const Control*, QWidget*> widgets;
+    for (QWidget* w : widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (const Control* control = ControlOf(*w)) widgets[control] = w;
+    }
     const std::vector<Control*>& order =
-        form.reading_order.empty() ? form.controls : form.reading_order;
+        form_.reading_order.empty() ? form_.controls : form_.reading_order;
     std::vector<QWidget*> out;
     for (const Control* control : order) {
-      QWidget* w = window_.peer().WidgetOf(*control);
-      if (w != nullptr && control->AccessibleShown() && !w->isHidden()) out.push_back(w);
+      const auto it = widgets.find(control);
+      if (it != widgets.end() && control->AccessibleShown() && !it->second->isHidden()) {
+        out.push_back(it->second);
+      }
     }
     return out;
   }
 
-  MainWindow& window_;
+  const Form& form_;
 };
 
 QAccessibleInterface* MakeAccessible(const QString& /*class_name*/, QObject* object) {
-  if (auto* window = dynamic_cast<MainWindow*>(object)) return new FormAccessible(*window);
+  const QVariant form = object->property(kFormProperty);
+  if (form.isValid() && object->isWidgetType()) {
+    return new FormAccessible(*static_cast<QWidget*>(object),
+                              *reinterpret_cast<const Form*>(form.value<quintptr>()));
+  }
   if (ControlOf(*object) != nullptr) {
     if (auto* label = dynamic_cast<QLabel*>(object)) {
       if (ControlOf(*label)->Kind() == ControlKind::Label) return new LabelAccessible(*label);
@@ -107,7 +118,8 @@ void AnnounceShownToReader(QWidget& widget) {
   QAccessible::updateAccessibility(&event);
 }
 
-void AdoptAccessible(MainWindow& window) {
+void ReadAsForm(QWidget& window, const Form& form) {
+  window.setProperty(kFormProperty, QVariant::fromValue(reinterpret_cast<quintptr>(&form)));
   QAccessibleInterface* made = QAccessible::queryAccessibleInterface(&window);
   if (made != nullptr && dynamic_cast<FormAccessible*>(made) == nullptr) {
     QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));

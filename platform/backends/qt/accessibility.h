@@ -22,9 +22,10 @@ void AnnounceShownToReader(QWidget& widget);
 // window is made.
 void InstallAccessibleFactory();
 
-class MainWindow;
-// Drops an interface Qt made for the calendar window while it was being
-// built (a title set then is announced), before the factory could know it.
-void AdoptAccessible(MainWindow& window);
+class Form;
+// Makes a window a frame read in its form's reading order. Drops an interface
+// Qt made for it while it was being built (a title set then is announced),
+// before the factory could know it.
+void ReadAsForm(QWidget& window, const Form& form);
 
 }  // namespace ombrelk

@@ -25,7 +25,7 @@ MainWindow::MainWindow(Form& form)
     : QWidget(nullptr, FlagsOf(form)), form_(form), peer_(form, *this) {
   if (form.icon) setWindowIcon(PictureIcon(*form.icon));
   peer_.RealiseControls();
-  AdoptAccessible(*this);
+  ReadAsForm(*this, form);
   if (form.key_preview) {
     auto* preview = new KeyPreviewFilter(form, *this);
     for (Control* control : form.controls) {
