@@ -13,7 +13,8 @@ set -euo pipefail
 build_packages=(g++ make cmake qt6-base-dev fonts-ipafont-gothic)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb jwm xdotool wmctrl x11-utils
                faketime imagemagick xauth x11-apps python3 python3-dbus-next dbus dbus-x11
-               xfce4-panel xfconf clang-14 libclang-rt-14-dev)
+               xfce4-panel xfconf clang-14 libclang-rt-14-dev
+               python3-pyatspi at-spi2-core)
 
 windows_packages=(cmake make g++ g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix googletest)
 wine_packages=(wine wine64 locales fonts-ipafont-gothic xvfb jwm xdotool wmctrl x11-utils faketime

@@ -63,6 +63,7 @@ class FrmMain : public Form {
 
  private:
   void LayOut();
+  void LayOutReadingOrder();
   void ConnectHandlers();
 
   CalendarState& state_;

@@ -3,7 +3,10 @@
 #include <string>
 #include <string_view>
 
+#include <vector>
+
 #include "calendar/date_helpers.h"
+#include "platform/controls/form_order.h"
 #include "view/frm_main.h"
 #include "view/label_font.h"
 #include "view/pictures/pictures.h"
@@ -39,6 +42,8 @@ void SetUpTextLabel(Label& label, Rect r, Alignment alignment) {
 void SetUpButton(PictureButton& b, float left, const char* tip, PictureId up, PictureId down) {
   b.Move({left, 1800, 375, 375});
   b.SetToolTipText(tip);
+  // Read as its tip says: the button shows only a picture.
+  b.SetAccessibleName(tip);
   b.picture = up;
   b.down_picture = down;
 }
@@ -59,6 +64,7 @@ void FrmMain::LayOut() {
   cboWDay.Move({60, 1860, 1035, 300});
   cboWDay.entries.assign(kWeekdayNames.begin(), kWeekdayNames.end());
   cboWDay.SetToolTipText("はじまりの曜日");
+  cboWDay.SetAccessibleName("はじまりの曜日");
   cboWDay.SetTabIndex(0);
 
   SetUpButton(cmdHOME, 2220, "Trevask HomePageへ", PictureId::Home, PictureId::HomeDown);
@@ -74,9 +80,13 @@ void FrmMain::LayOut() {
 
   lbl_menu.Move({30, 30, 2650, 2200});
   lbl_menu.transparent = true;
+  // It only takes the presses over the grid; a reader reads the cells beneath.
+  lbl_menu.SetAccessibleShown(false);
 
   Line1(0).x1 = 0, Line1(0).y1 = 540, Line1(0).x2 = 2700, Line1(0).y2 = 540;
   Line1(1).x1 = 0, Line1(1).y1 = 300, Line1(1).x2 = 2700, Line1(1).y2 = 300;
+  Line1(0).SetAccessibleShown(false);
+  Line1(1).SetAccessibleShown(false);
 
   for (int i = 0; i < lblDay.Count(); ++i) {
     const int row = i / 7;  // whole rows of seven cells
@@ -110,12 +120,24 @@ void FrmMain::LayOut() {
   for (int i = 6; i >= 0; --i) controls.push_back(&lblDay(i));
   for (int i = 6; i >= 0; --i) controls.push_back(&lblWeekDay(i));
   controls.push_back(&lblYM);
+  LayOutReadingOrder();
 
   mnuSet.items = {&mnuFormShow, &mnuFormTop, &mnuFormLaw, &mnuFormReki};
   mnuTray.items = {&mnuDisp, &mnuEnd, &mnuSep, &mnuVersion};
   mnuSet.SetVisible(false);
   mnuTray.SetVisible(false);
   menus = {&mnuSet, &mnuTray};
+}
+
+void FrmMain::LayOutReadingOrder() {
+  // The month, the weekdays, the days row by row, then the controls as the
+  // Tab key reaches them; not the stacking order, which puts the grid's last
+  // rows first.
+  reading_order = {&lblYM};
+  for (int i = 0; i < lblWeekDay.Count(); ++i) reading_order.push_back(&lblWeekDay(i));
+  for (int i = 0; i < lblDay.Count(); ++i) reading_order.push_back(&lblDay(i));
+  const std::vector<Control*> tab_order = TabOrder(*this);
+  reading_order.insert(reading_order.end(), tab_order.begin(), tab_order.end());
 }
 
 void FrmMain::ConnectHandlers() {

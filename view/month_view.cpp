@@ -1,9 +1,12 @@
 #include "view/month_view.h"
 
 #include <array>
+#include <string>
+#include <string_view>
 
 #include "calendar/date_helpers.h"
 #include "calendar/day_name.h"
+#include "calendar/holiday_law.h"
 #include "platform/runtime_values/number_text.h"
 #include "state/calendar_state.h"
 #include "view/frm_main.h"
@@ -35,12 +38,48 @@ YearMonth NextViewMonth(const CalendarState& state, std::int16_t shift) {
   return {static_cast<std::int16_t>(year), static_cast<std::int16_t>(month)};
 }
 
+// A weekday's full name, 0 = Sunday: the single letter says too little.
+std::string WeekdayWord(int weekday_index) {
+  return std::string(kWeekdayKanji[static_cast<std::size_t>(weekday_index)]) + "曜日";
+}
+
+// What a screen reader says of a day cell: the date and weekday, then what its
+// colour says (今日, then 祝日 or 休日 for a day off), then the holiday's name
+// where the law mode gives one. A substitute day, a day between two holidays
+// and a day off only by the user's table are 休日; every other day off a 祝日.
+std::string DayCellName(std::int16_t month, std::int16_t day, std::int16_t weekday, bool today,
+                        bool day_off, std::string_view holiday_name) {
+  std::string name =
+      DecimalText(month) + "月" + DecimalText(day) + "日 " + WeekdayWord(weekday - 1);
+  if (today) name += " 今日";
+  if (!day_off) return name;
+  const bool rest_day = holiday_name == "振替休日" || holiday_name == "国民の休日" ||
+                        holiday_name == kUsersDayOffName;
+  name += rest_day ? " 休日" : " 祝日";
+  if (!holiday_name.empty() && holiday_name != kUsersDayOffName) {
+    name += " ";
+    name += holiday_name;
+  }
+  return name;
+}
+
+// Cells the month leaves empty say nothing to a reader.
+void HideEmptyDayCells(FrmMain& frm) {
+  for (int i = 0; i < frm.lblDay.Count(); ++i) {
+    Label& cell = frm.lblDay(i);
+    if (!cell.Caption().empty()) continue;
+    cell.SetAccessibleName("");
+    cell.SetAccessibleShown(false);
+  }
+}
+
 void ShowWeekdayHeader(FrmMain& frm, std::int16_t start_weekday) {
   int w = start_weekday - 1;
   for (int c = 0; c < 7; ++c) {
     Label& letter = frm.lblWeekDay(c);
     letter.SetCaption(kWeekdayLetters[static_cast<std::size_t>(w)]);
     letter.SetForeColor(WeekdayColour(static_cast<std::size_t>(w)));
+    letter.SetAccessibleName(WeekdayWord(w));
     w = (w + 1) % 7;
   }
 }
@@ -55,18 +94,26 @@ void PaintDayCell(Label& cell, std::int16_t year, std::int16_t month, std::int16
                   std::int16_t weekday, std::chrono::year_month_day today, const Holidays& holidays,
                   bool law_mode, const HolidayList& list) {
   cell.SetCaption(DecimalText(day));
+  const bool is_today = year == static_cast<int>(today.year()) &&
+                        month == static_cast<int>(static_cast<unsigned>(today.month())) &&
+                        day == static_cast<int>(static_cast<unsigned>(today.day()));
+  const std::chrono::year_month_day date{std::chrono::year{year},
+                                         std::chrono::month{static_cast<unsigned>(month)},
+                                         std::chrono::day{static_cast<unsigned>(day)}};
+  const bool day_off = IsHolidayColoured(holidays, law_mode, list, date);
   Colour colour = kBlack;
-  if (year == static_cast<int>(today.year()) &&
-      month == static_cast<int>(static_cast<unsigned>(today.month())) &&
-      day == static_cast<int>(static_cast<unsigned>(today.day()))) {
+  if (is_today) {
     colour = kYellow;
-  } else if (weekday == kSunday ||
-             IsHolidayColoured(holidays, law_mode, list, std::chrono::year{year} / month / day)) {
+  } else if (day_off || weekday == kSunday) {
     colour = kDarkRed;
   } else if (weekday == kSaturday) {
     colour = kBlue;
   }
   cell.SetForeColor(colour);
+  const std::string_view holiday_name =
+      day_off ? DayName(holidays, law_mode, list, date) : std::string_view{};
+  cell.SetAccessibleName(DayCellName(month, day, weekday, is_today, day_off, holiday_name));
+  cell.SetAccessibleShown(true);
 }
 
 void ShowMonth(CalendarState& state, FrmMain& frm, const Clock& clock, std::int16_t shift) {
@@ -77,6 +124,7 @@ void ShowMonth(CalendarState& state, FrmMain& frm, const Clock& clock, std::int1
   const std::int16_t year = state.ViewMonth.year;
   const std::int16_t month = state.ViewMonth.month;
   frm.lblYM.SetCaption(DecimalText(year) + "/" + ZeroPadded(month, 2));
+  frm.lblYM.SetAccessibleName(DecimalText(year) + "年" + DecimalText(month) + "月");
   ShowWeekdayHeader(frm, state.StartWeekday);
 
   const std::int16_t n = DaysInMonth(year, month);
@@ -93,6 +141,7 @@ void ShowMonth(CalendarState& state, FrmMain& frm, const Clock& clock, std::int1
   paint(1);
   ++k;
   for (std::int16_t d = 2; d <= n && k <= 41; ++d, ++k) paint(d);
+  HideEmptyDayCells(frm);
   // The day under a resting pointer may have changed.
   frm.ShowDayTip();
 }

@@ -18,6 +18,8 @@ enum class Property {
   Enabled,
   Focus,
   ToolTipText,
+  AccessibleName,
+  AccessibleShown,
 };
 
 // A backend widget that mirrors one control. The control model is the truth: a
@@ -119,6 +121,25 @@ class Control {
     Notify(Property::ToolTipText);
   }
 
+  // What a screen reader calls the control. The picture buttons have no
+  // caption and a day cell's number alone does not say which day it is, so
+  // the name is a property of its own; a label without one is read by its
+  // caption (see Label).
+  virtual const std::string& AccessibleName() const { return accessible_name_; }
+  void SetAccessibleName(std::string n) {
+    if (n == accessible_name_) return;
+    accessible_name_ = std::move(n);
+    Notify(Property::AccessibleName);
+  }
+  // Whether a screen reader sees the control at all: an empty day cell, the
+  // surface that takes the presses over the grid and the lines say nothing.
+  bool AccessibleShown() const { return accessible_shown_; }
+  void SetAccessibleShown(bool shown) {
+    if (shown == accessible_shown_) return;
+    accessible_shown_ = shown;
+    Notify(Property::AccessibleShown);
+  }
+
  protected:
   void Notify(Property what) {
     if (peer_ != nullptr) peer_->PropertyChanged(what);
@@ -133,6 +154,8 @@ class Control {
   bool visible_ = true;
   int tab_index_ = -1;
   std::string tool_tip_;
+  std::string accessible_name_;
+  bool accessible_shown_ = true;
 };
 
 }  // namespace ombrelk

@@ -62,6 +62,9 @@ class Form : public Control {
   PictureRef icon;
   // Every control, from the top of the stacking order to the bottom.
   std::vector<Control*> controls;
+  // The order a screen reader walks the controls in; empty: the order of
+  // controls. Those it leaves out, and those not shown to a reader, are not read.
+  std::vector<Control*> reading_order;
   // Invisible top-level menus, opened only as pop-ups.
   std::vector<MenuItem*> menus;
 

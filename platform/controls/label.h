@@ -21,6 +21,11 @@ class Label : public Control {
     caption_ = c;
     Notify(Property::Caption);
   }
+  // A label without a name of its own (the version dialog's texts) is read
+  // by its caption.
+  const std::string& AccessibleName() const override {
+    return Control::AccessibleName().empty() ? caption_ : Control::AccessibleName();
+  }
   Colour ForeColor() const { return fore_color_; }
   void SetForeColor(Colour c) {
     if (c == fore_color_) return;

@@ -578,3 +578,76 @@ case_reki_tip() {
   expect_exit "$prog_pid" "SIGTERM to end the calendar"
   expect_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 1 0 0 "MODE_REKI:1"
 }
+
+# The accessibility bus on the case's own session bus, as a desktop session
+# starts it before its programs.
+start_atspi_bus() {
+  [[ -x /usr/libexec/at-spi-bus-launcher ]] ||
+    fail "at-spi2-core is not installed (scripts/install-deps.sh test)"
+  /usr/bin/python3 -c 'import pyatspi' 2>/dev/null ||
+    fail "python3-pyatspi is not installed (scripts/install-deps.sh test)"
+  start_session_bus
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >>"$OUT/atspi.log" 2>&1 &
+  helpers+=("$!")
+  wait_for 10 "the accessibility bus" dbus-send --session --print-reply --dest=org.a11y.Bus \
+    /org/a11y/bus org.a11y.Bus.GetAddress
+}
+
+# What a screen reader finds of the calendar, one line per object.
+reader_tree() { /usr/bin/python3 "$here/atspi_tree.py" ombrelk 20; }
+
+expect_reader_tree() {
+  local name=$1 expected=$2
+  reader_tree >"$OUT/$name.txt" || fail "the calendar is not on the accessibility bus"
+  diff -u <(printf '%s\n' "$expected") "$OUT/$name.txt" >"$OUT/$name.diff" ||
+    fail "what a screen reader finds in $name differs: $OUT/$name.diff"
+}
+
+# The days of a month as a reader lists them: "M月D日 W曜日" from day 1 on
+# the given weekday, with extra words for the days given as DAY=WORDS.
+reader_days() {
+  local month=$1 days=$2 weekday=$3 d words
+  shift 3
+  local -A extra=()
+  for words in "$@"; do extra[${words%%=*}]=${words#*=}; done
+  local names=(日 月 火 水 木 金 土)
+  for ((d = 1; d <= days; d++)); do
+    printf '  label: %s月%s日 %s曜日%s\n' "$month" "$d" "${names[weekday]}" "${extra[$d]:+ ${extra[$d]}}"
+    weekday=$(((weekday + 1) % 7))
+  done
+}
+
+# A screen reader walks the calendar through AT-SPI: the month in words, the
+# weekdays in full, each day by its date and what its colour says, then the
+# controls in tab order; after Ctrl+Right it finds the next month.
+case_screen_reader() {
+  write_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 1 0 0
+  start_display
+  start_wm tray
+  start_atspi_bus
+  start_calendar QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
+  wait_for_shown
+  local header controls
+  header=$(printf '  label: %s\n' 月曜日 火曜日 水曜日 木曜日 金曜日 土曜日 日曜日)
+  controls="  combo box: Monday (はじまりの曜日)
+    list: 
+$(printf '      list item: %s\n' Sunday Monday Tuesday Wednesday Thursday Friday Saturday)
+  push button: 前月 (前月)
+  push button: 今月 (今月)
+  push button: 翌月 (翌月)
+  push button: Trevask HomePageへ (Trevask HomePageへ)"
+  expect_reader_tree may "frame: 2027/05/03
+  label: 2027年5月
+$header
+$(reader_days 5 31 6 '3=今日 祝日' 6=祝日)
+$controls"
+  xdotool windowactivate --sync "$(calendar_window)"
+  wait_for 10 "the calendar to take the focus" calendar_active
+  xdotool key ctrl+Right
+  wait_for 10 "the next month on the accessibility bus" eval 'reader_tree | contains 2027年6月'
+  expect_reader_tree june "frame: 2027/05/03
+  label: 2027年6月
+$header
+$(reader_days 6 30 2)
+$controls"
+}

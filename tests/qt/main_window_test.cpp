@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QImage>
 #include <QTest>
+#include <vector>
 
 #include "platform/backends/qt/units.h"
 #include "qt_run.h"
@@ -384,6 +386,53 @@ TEST(QtStartUp, AWindowShownLaterStillMirrorsItsForm) {
   f.SetVisible(true);
   EXPECT_TRUE(run.main().isVisible());
   EXPECT_EQ(run.main().pos().x(), 300);
+}
+
+// What a screen reader finds: a frame named by the caption, the month, the
+// weekdays, the days and the controls in that order, each by its model name;
+// the surface over the grid and the empty cells not among them.
+TEST(MainWindowAccessible, ReadsTheCalendarInOrderByName) {
+  QtRun run;  // 7 December 2026, Sunday first: days in cells 2 to 32
+  FrmMain& f = run.Start();
+  QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&run.main());
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(window->role(), QAccessible::Window);
+  EXPECT_EQ(window->text(QAccessible::Name), "2026/12/07");
+  ASSERT_EQ(window->childCount(), 1 + 7 + 31 + 5);
+  const struct {
+    int child;
+    QAccessible::Role role;
+    const char* name;
+  } rows[] = {
+      {0, QAccessible::StaticText, "2026年12月"},
+      {1, QAccessible::StaticText, "日曜日"},
+      {8, QAccessible::StaticText, "12月1日 火曜日"},
+      {14, QAccessible::StaticText, "12月7日 月曜日 今日"},
+      {38, QAccessible::StaticText, "12月31日 木曜日"},
+      {40, QAccessible::Button, "前月"},
+      {42, QAccessible::Button, "翌月"},
+      {43, QAccessible::Button, "Trevask HomePageへ"},
+  };
+  for (const auto& r : rows) {
+    QAccessibleInterface* child = window->child(r.child);
+    ASSERT_NE(child, nullptr) << r.child;
+    EXPECT_EQ(child->role(), r.role) << r.child;
+    EXPECT_EQ(child->text(QAccessible::Name), QString::fromUtf8(r.name)) << r.child;
+    EXPECT_FALSE(child->state().invisible) << r.child;
+    EXPECT_EQ(window->indexOfChild(child), r.child);
+  }
+  QAccessibleInterface* combo = window->child(39);
+  EXPECT_EQ(combo->role(), QAccessible::ComboBox);
+  EXPECT_EQ(combo->text(QAccessible::Description), "はじまりの曜日");
+  const std::vector<const Control*> unread{&f.lbl_menu, &f.lblDay(0)};
+  for (const Control* hidden : unread) {
+    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(run.WidgetOf(*hidden));
+    EXPECT_TRUE(i->state().invisible) << hidden->Name();
+    EXPECT_EQ(window->indexOfChild(i), -1) << hidden->Name();
+  }
+  f.cmdSwitchMonth(2).Click();  // the new month's names reach the widgets
+  EXPECT_EQ(window->child(0)->text(QAccessible::Name), "2027年1月");
+  EXPECT_EQ(window->child(8)->text(QAccessible::Name), "1月1日 金曜日 祝日");
 }
 
 }  // namespace

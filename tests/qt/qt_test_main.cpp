@@ -5,6 +5,7 @@
 
 #include <QApplication>
 
+#include "platform/backends/qt/accessibility.h"
 #include "platform/backends/qt/qt_font.h"
 
 int main(int argc, char** argv) {
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   ombrelk::RegisterFontSubstitutes();
+  ombrelk::InstallAccessibleFactory();
   QApplication::setFont(ombrelk::DefaultControlFont());
   return RUN_ALL_TESTS();
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
@@ -45,6 +46,12 @@ TEST(VersionDialog, ShowsModallyCentredOverTheCalendarWithOkFocused) {
     EXPECT_EQ(QApplication::activeModalWidget(), &dialog);
     EXPECT_EQ(dialog.parentWidget(), &run.main());
     EXPECT_EQ(dialog.windowTitle(), "Ombrelk バージョン情報");
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(&dialog);
+    EXPECT_EQ(reader->role(), QAccessible::Dialog);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(WidgetOf(run, d.lblTitle))
+                  ->text(QAccessible::Name)
+                  .toStdString(),
+              d.lblTitle.Caption());  // a label is read by its caption
     EXPECT_EQ(dialog.size(), QSize(265, 55));
     // Placed where the form put it, its outer frame centred over the calendar's
     // (as far as the frame sizes were known before it first came on screen).

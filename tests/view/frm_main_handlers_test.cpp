@@ -281,6 +281,13 @@ TEST(FormKeyDown, CtrlRightFromDecemberWalkThrough) {
   EXPECT_EQ(frm.lblDay(8).ForeColor(), kDarkRed);  // second Monday
   EXPECT_EQ(frm.lblDay(6).ForeColor(), kBlue);
   EXPECT_EQ(frm.lblDay(3).ForeColor(), kBlack);
+  // What a screen reader finds after the step: the new month in words, its
+  // first day as a holiday, the cell before it empty and hidden from it.
+  EXPECT_EQ(frm.lblYM.AccessibleName(), "2001年1月");
+  EXPECT_EQ(frm.lblDay(1).AccessibleName(), "1月1日 月曜日 祝日");
+  EXPECT_EQ(frm.lblDay(31).AccessibleName(), "1月31日 水曜日");
+  EXPECT_FALSE(frm.lblDay(0).AccessibleShown());
+  EXPECT_FALSE(frm.lblDay(32).AccessibleShown());
 }
 
 }  // namespace

@@ -85,6 +85,7 @@ TEST_F(FrmMainLayout, ButtonsAndSelector) {
   for (const auto& r : rows) {
     EXPECT_EQ(r.button.tag, r.tag) << NameOf(r.button);
     EXPECT_EQ(r.button.ToolTipText(), r.tip) << NameOf(r.button);
+    EXPECT_EQ(r.button.AccessibleName(), r.tip) << NameOf(r.button);  // it shows no text
     EXPECT_EQ(r.button.picture, r.picture) << NameOf(r.button);
     EXPECT_EQ(r.button.down_picture, r.down) << NameOf(r.button);
     EXPECT_EQ(r.button.TabIndex(), r.tab) << NameOf(r.button);
@@ -93,6 +94,7 @@ TEST_F(FrmMainLayout, ButtonsAndSelector) {
             (std::vector<std::string>{"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday",
                                       "Friday", "Saturday"}));
   EXPECT_EQ(frm.cboWDay.ToolTipText(), "はじまりの曜日");
+  EXPECT_EQ(frm.cboWDay.AccessibleName(), "はじまりの曜日");
   EXPECT_EQ(frm.cboWDay.TabIndex(), 0);
 }
 
@@ -108,6 +110,29 @@ TEST_F(FrmMainLayout, TabOrderWalksTheControlsThatTakeTheFocus) {
     std::vector<std::string> names;
     for (const Control* c : TabOrder(r.form)) names.push_back(NameOf(*c));
     EXPECT_EQ(names, r.names) << r.form.Name();
+  }
+}
+
+// A screen reader reads the month, the header, the days by index, then the
+// controls in tab order; the surface over the grid and the lines are not shown
+// to it, the version dialog's labels are read by their captions.
+TEST_F(FrmMainLayout, ReadingOrderAndWhatAReaderSees) {
+  std::vector<std::string> names;
+  for (const Control* c : frm.reading_order) names.push_back(NameOf(*c));
+  std::vector<std::string> expected{"lblYM"};
+  for (int i = 0; i < 7; ++i) expected.push_back("lblWeekDay(" + std::to_string(i) + ")");
+  for (int i = 0; i < 42; ++i) expected.push_back("lblDay(" + std::to_string(i) + ")");
+  expected.insert(expected.end(), {"cboWDay", "cmdSwitchMonth(0)", "cmdSwitchMonth(1)",
+                                   "cmdSwitchMonth(2)", "cmdHOME"});
+  EXPECT_EQ(names, expected);
+  const std::vector<const Control*> unread{&frm.lbl_menu, &frm.Line1(0), &frm.Line1(1)};
+  for (const Control* c : unread) {
+    EXPECT_FALSE(c->AccessibleShown()) << NameOf(*c);
+  }
+  for (const Control* c : run.program->dlgVersion.controls) {
+    if (c->Kind() != ControlKind::Label) continue;
+    EXPECT_EQ(c->AccessibleName(), static_cast<const Label*>(c)->Caption()) << NameOf(*c);
+    EXPECT_TRUE(c->AccessibleShown()) << NameOf(*c);
   }
 }
 

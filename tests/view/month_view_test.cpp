@@ -210,6 +210,49 @@ TEST(ShowMonth, ColoursHolidaysByTheRulesInForce) {
   }
 }
 
+// What a screen reader hears of the month, the header and the day cells, by
+// either holiday rule; an empty cell is not shown to it at all.
+TEST(ShowMonth, NamesTheMonthTheWeekdaysAndEachDayForAScreenReader) {
+  const struct {
+    int month, law, cell_or_day;  // a negative value: that cell, counted from -1
+    const char* name;
+  } rows[] = {
+      {12, 0, 7, "12月7日 月曜日 今日"},
+      {12, 0, 6, "12月6日 日曜日"},
+      {12, 0, 5, "12月5日 土曜日"},
+      {12, 0, 23, "12月23日 水曜日 祝日"},
+      {12, 1, 23, "12月23日 水曜日"},
+      {5, 1, 3, "5月3日 日曜日 祝日 憲法記念日"},
+      {5, 1, 6, "5月6日 水曜日 休日 振替休日"},
+      {9, 1, 22, "9月22日 火曜日 休日 国民の休日"},
+      {5, 0, 6, "5月6日 水曜日"},
+      {6, 1, 30, "6月30日 火曜日 休日"},  // the user's own date
+      {12, 0, -1, ""},                    // cell 0: 1 December 2026 is a Tuesday
+  };
+  testing::HeadlessRun run(2026y / 12 / 7);
+  Program& p = run.Start();
+  p.state.holidays.HolidayTable[static_cast<std::size_t>(p.state.holidays.HolidayCount++)] = {0, 6,
+                                                                                              30};
+  for (const auto& r : rows) {
+    p.state.mode_law = static_cast<std::int16_t>(r.law);
+    Show(p, 2026, r.month, 1);
+    const std::string what = "2026/" + std::to_string(r.month) + " " +
+                             std::to_string(r.cell_or_day) + (r.law == 1 ? " by law" : "");
+    const Label& cell = r.cell_or_day < 0 ? p.frmMain.lblDay(-r.cell_or_day - 1)
+                                          : CellOfDay(p.frmMain, r.cell_or_day);
+    EXPECT_EQ(cell.AccessibleName(), r.name) << what;
+    EXPECT_EQ(cell.AccessibleShown(), r.cell_or_day > 0) << what;
+    EXPECT_EQ(p.frmMain.lblYM.AccessibleName(), "2026年" + std::to_string(r.month) + "月") << what;
+    EXPECT_EQ(p.frmMain.lblWeekDay(0).AccessibleName(), "日曜日") << what;
+    EXPECT_EQ(p.frmMain.lblWeekDay(6).AccessibleName(), "土曜日") << what;
+  }
+  Show(p, 2026, 12, 2);  // Monday first: the header follows, cell 0 is empty again
+  EXPECT_EQ(p.frmMain.lblWeekDay(0).AccessibleName(), "月曜日");
+  EXPECT_EQ(p.frmMain.lblWeekDay(6).AccessibleName(), "日曜日");
+  EXPECT_FALSE(p.frmMain.lblDay(0).AccessibleShown());
+  EXPECT_EQ(p.frmMain.lblDay(1).AccessibleName(), "12月1日 火曜日");
+}
+
 TEST(ShowMonth, ClearsCellsThatTheNewMonthLeavesEmpty) {
   testing::HeadlessRun run;
   Program& p = run.Start();

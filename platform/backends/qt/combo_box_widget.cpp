@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QSignalBlocker>
 
+#include "platform/backends/qt/accessibility.h"
 #include "platform/backends/qt/compact_combo_style.h"
 #include "platform/backends/qt/control_geometry.h"
 #include "platform/backends/qt/qt_font.h"
@@ -43,6 +44,9 @@ void ComboBoxWidget::PropertyChanged(Property what) {
     case Property::Geometry:
     case Property::Visible:
       ApplyGeometry(*this, combo_);
+      break;
+    case Property::AccessibleName:
+      MirrorAccessible(*this, combo_);
       break;
     default:
       break;

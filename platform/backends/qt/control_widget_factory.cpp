@@ -1,5 +1,6 @@
 #include "platform/backends/qt/control_widget_factory.h"
 
+#include "platform/backends/qt/accessibility.h"
 #include "platform/backends/qt/combo_box_widget.h"
 #include "platform/backends/qt/command_button_widget.h"
 #include "platform/backends/qt/label_widget.h"
@@ -9,7 +10,9 @@
 
 namespace ombrelk {
 
-QWidget* MakeControlWidget(Control& control, QWidget& parent) {
+namespace {
+
+QWidget* MakeWidget(Control& control, QWidget& parent) {
   switch (control.Kind()) {
     case ControlKind::Label:
       return new LabelWidget(static_cast<Label&>(control), &parent);
@@ -28,6 +31,14 @@ QWidget* MakeControlWidget(Control& control, QWidget& parent) {
       break;
   }
   return nullptr;
+}
+
+}  // namespace
+
+QWidget* MakeControlWidget(Control& control, QWidget& parent) {
+  QWidget* widget = MakeWidget(control, parent);
+  if (widget != nullptr) MirrorAccessible(*widget, control);
+  return widget;
 }
 
 }  // namespace ombrelk

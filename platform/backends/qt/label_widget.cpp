@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QToolTip>
 
+#include "platform/backends/qt/accessibility.h"
 #include "platform/backends/qt/control_geometry.h"
 #include "platform/backends/qt/key_mapping.h"
 #include "platform/backends/qt/qt_font.h"
@@ -30,6 +31,9 @@ Qt::Alignment AlignmentOf(Alignment a) {
 }  // namespace
 
 LabelWidget::LabelWidget(Label& label, QWidget* parent) : QLabel(parent), label_(label) {
+  // Before the first text: Qt makes a label's accessible interface when its
+  // text first changes, and keeps it.
+  MirrorAccessible(*this, label);
   setTextFormat(Qt::PlainText);
   setAlignment(AlignmentOf(label.alignment));
   setFocusPolicy(Qt::NoFocus);
@@ -62,6 +66,13 @@ void LabelWidget::PropertyChanged(Property what) {
   switch (what) {
     case Property::Caption:
       setText(QString::fromStdString(label_.Caption()));
+      MirrorAccessible(*this, label_);  // a label without a name is read by its caption
+      break;
+    case Property::AccessibleName:
+      MirrorAccessible(*this, label_);
+      break;
+    case Property::AccessibleShown:
+      AnnounceShownToReader(*this);
       break;
     case Property::ForeColor:
       ShowForeColor();

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <filesystem>
 
+#include "platform/backends/qt/accessibility.h"
 #include "platform/backends/qt/day_watch.h"
 #include "platform/backends/qt/display_session.h"
 #include "platform/backends/qt/program_windows.h"
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
   // in the tray, or closing the about box, never ends it.
   QApplication::setQuitOnLastWindowClosed(false);
   ombrelk::RegisterFontSubstitutes();
+  ombrelk::InstallAccessibleFactory();
   QApplication::setFont(ombrelk::DefaultControlFont());
 
   ombrelk::QtPlatform platform;

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 
+#include "platform/backends/qt/accessibility.h"
 #include "platform/backends/qt/qt_pictures.h"
 
 namespace ombrelk {
@@ -24,6 +25,7 @@ MainWindow::MainWindow(Form& form)
     : QWidget(nullptr, FlagsOf(form)), form_(form), peer_(form, *this) {
   if (form.icon) setWindowIcon(PictureIcon(*form.icon));
   peer_.RealiseControls();
+  ReadAsForm(*this, form);
   if (form.key_preview) {
     auto* preview = new KeyPreviewFilter(form, *this);
     for (Control* control : form.controls) {

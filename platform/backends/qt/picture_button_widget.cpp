@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 
+#include "platform/backends/qt/accessibility.h"
 #include "platform/backends/qt/control_geometry.h"
 #include "platform/backends/qt/qt_pictures.h"
 
@@ -37,6 +38,7 @@ PictureButtonWidget::~PictureButtonWidget() {
 
 void PictureButtonWidget::PropertyChanged(Property what) {
   if (what == Property::Geometry || what == Property::Visible) ApplyGeometry(*this, button_);
+  if (what == Property::AccessibleName) MirrorAccessible(*this, button_);
 }
 
 void PictureButtonWidget::keyPressEvent(QKeyEvent* event) {
