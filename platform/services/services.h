@@ -5,6 +5,7 @@
 #include "platform/services/clock.h"
 #include "platform/services/desktop_shell.h"
 #include "platform/services/file_system.h"
+#include "platform/services/login_start.h"
 #include "platform/services/runtime.h"
 #include "platform/services/tray_area.h"
 #include "platform/services/window_system.h"
@@ -20,6 +21,7 @@ struct Services {
   WindowSystem& windows;
   DesktopShell& shell;
   Runtime& runtime;
+  LoginStart& login;
   // Where the program reports what it could not do (a settings file it could not write).
   std::ostream& errors;
 };

@@ -55,9 +55,9 @@ struct QtRun {
 
   // Builds the program and its windows; the calendar window to act on.
   FrmMain& Make() {
-    program = std::make_unique<Program>(
-        Services{headless, files, tray, window_system, headless, runtime, headless.errors},
-        dir.path() / "Ombrelk.ini");
+    program = std::make_unique<Program>(Services{headless, files, tray, window_system, headless,
+                                                 runtime, headless, headless.errors},
+                                        dir.path() / "Ombrelk.ini");
     windows = std::make_unique<ProgramWindows>(*program, registry);
     return program->frmMain;
   }

@@ -4,6 +4,7 @@
 
 #include "platform/backends/qt/qt_clock.h"
 #include "platform/backends/qt/qt_desktop_shell.h"
+#include "platform/backends/qt/qt_login_start.h"
 #include "platform/backends/qt/qt_runtime.h"
 #include "platform/backends/qt/qt_tray_area.h"
 #include "platform/backends/qt/qt_window_system.h"
@@ -19,7 +20,9 @@ struct QtPlatform {
   explicit QtPlatform(QString lock_file = QtRuntime::DefaultLockFile())
       : runtime(registry, std::move(lock_file)) {}
 
-  Services services() { return Services{clock, files, tray, windows, shell, runtime, std::cerr}; }
+  Services services() {
+    return Services{clock, files, tray, windows, shell, runtime, login, std::cerr};
+  }
 
   WindowRegistry registry;
   QtClock clock;
@@ -28,6 +31,7 @@ struct QtPlatform {
   QtWindowSystem windows{registry};
   QtDesktopShell shell;
   QtRuntime runtime;
+  QtLoginStart login;
 };
 
 }  // namespace ombrelk

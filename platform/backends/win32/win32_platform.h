@@ -6,6 +6,7 @@
 #include "platform/backends/win32/ui_resources.h"
 #include "platform/backends/win32/win32_clock.h"
 #include "platform/backends/win32/win32_desktop_shell.h"
+#include "platform/backends/win32/win32_login_start.h"
 #include "platform/backends/win32/win32_runtime.h"
 #include "platform/backends/win32/win32_tray_area.h"
 #include "platform/backends/win32/win32_window_system.h"
@@ -17,7 +18,9 @@ namespace ombrelk {
 struct Win32Platform {
   explicit Win32Platform(HINSTANCE instance) : ui(instance) {}
 
-  Services services() { return Services{clock, files, tray, windows, shell, runtime, std::cerr}; }
+  Services services() {
+    return Services{clock, files, tray, windows, shell, runtime, login, std::cerr};
+  }
 
   UiResources ui;
   Win32Clock clock;
@@ -26,6 +29,7 @@ struct Win32Platform {
   Win32WindowSystem windows{ui};
   Win32DesktopShell shell;
   Win32Runtime runtime;
+  Win32LoginStart login;
 };
 
 }  // namespace ombrelk
