@@ -4,6 +4,7 @@
 
 #include "about/version_menu.h"
 #include "shell/day_change.h"
+#include "shell/login_option.h"
 #include "shell/startup_shutdown.h"
 #include "shell/tray_icon.h"
 #include "shell/window_options.h"
@@ -28,11 +29,14 @@ void Program::ConnectHandlers() {
   f.mnuFormTop.Click = [this] { mnuFormTop_Click(state, frmMain, sys.windows); };
   f.mnuFormShow.Click = [this] { mnuFormShow_Click(state, frmMain); };
   f.mnuFormLaw.Click = [this] { mnuFormLaw_Click(state, frmMain, sys.clock); };
+  f.mnuFormLogin.Click = [this] { mnuFormLogin_Click(frmMain, sys); };
   f.mnuVersion.Click = [this] { mnuVersion_Click(state, frmMain, dlgVersion, sys.runtime); };
 }
 
 void Program::Start() {
   Form_Load(state, frmMain, sys);
+  // The login entry's mark comes from the system, not from the settings.
+  ShowLoginStart(frmMain, sys.login);
 }
 
 void Program::Tray_Appeared() {

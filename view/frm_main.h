@@ -35,6 +35,7 @@ class FrmMain : public Form {
   MenuItem mnuFormShow{"mnuFormShow", "起動時にウィンドウを表示"};
   MenuItem mnuFormTop{"mnuFormTop", "常に手前に表示"};
   MenuItem mnuFormLaw{"mnuFormLaw", "現行の祝日法で表示"};
+  MenuItem mnuFormLogin{"mnuFormLogin", "ログイン時に起動"};
   MenuItem mnuTray{"mnuTray", "トレイ"};
   MenuItem mnuDisp{"mnuDisp", "Ombrelk 表示"};
   MenuItem mnuEnd{"mnuEnd", "Ombrelk 終了"};

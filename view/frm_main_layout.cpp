@@ -111,7 +111,7 @@ void FrmMain::LayOut() {
   for (int i = 6; i >= 0; --i) controls.push_back(&lblWeekDay(i));
   controls.push_back(&lblYM);
 
-  mnuSet.items = {&mnuFormShow, &mnuFormTop, &mnuFormLaw};
+  mnuSet.items = {&mnuFormShow, &mnuFormTop, &mnuFormLaw, &mnuFormLogin};
   mnuTray.items = {&mnuDisp, &mnuEnd, &mnuSep, &mnuVersion};
   mnuSet.SetVisible(false);
   mnuTray.SetVisible(false);

@@ -281,8 +281,8 @@ case_no_tray() {
   still_running
   wmctrl -i -a "$(calendar_window)"
   wait_for_shown
-  # The tray menu's entries have joined the settings menu: the fifth is the exit.
-  settings_menu 5
+  # The tray menu's entries have joined the settings menu: the sixth is the exit.
+  settings_menu 6
   expect_exit "$prog_pid" "the exit entry of the settings menu to end the calendar"
   expect_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 0 0 0
 }

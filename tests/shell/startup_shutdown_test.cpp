@@ -271,10 +271,10 @@ TEST(NoTray, TheWindowIsNeverHidden) {
     EXPECT_EQ(!z_order.empty() && z_order.back().rfind("SetWindowPos(0x1001, -1,", 0) == 0,
               r.on_top);
     EXPECT_EQ(frm.mnuFormTop.Checked(), r.on_top);
-    EXPECT_EQ(
-        frm.mnuSet.items,
-        (std::vector<MenuItem*>{&frm.mnuFormShow, &frm.mnuFormTop, &frm.mnuFormLaw, &frm.mnuSetSep,
-                                &frm.mnuDisp, &frm.mnuEnd, &frm.mnuSep, &frm.mnuVersion}));
+    EXPECT_EQ(frm.mnuSet.items,
+              (std::vector<MenuItem*>{&frm.mnuFormShow, &frm.mnuFormTop, &frm.mnuFormLaw,
+                                      &frm.mnuFormLogin, &frm.mnuSetSep, &frm.mnuDisp, &frm.mnuEnd,
+                                      &frm.mnuSep, &frm.mnuVersion}));
     frm.mnuEnd.Click();
     EXPECT_EQ(CountOf(run.platform.calls, "Shell_NotifyIcon"), 0U);
     EXPECT_NE(run.ReadSettings().find("MODE_MIN :0\r\n"), std::string::npos);
@@ -284,8 +284,8 @@ TEST(NoTray, TheWindowIsNeverHidden) {
 TEST(NoTray, WithATrayTheSettingsMenuHoldsOnlyTheOptions) {
   HeadlessRun run;
   FrmMain& frm = run.Start().frmMain;
-  EXPECT_EQ(frm.mnuSet.items,
-            (std::vector<MenuItem*>{&frm.mnuFormShow, &frm.mnuFormTop, &frm.mnuFormLaw}));
+  EXPECT_EQ(frm.mnuSet.items, (std::vector<MenuItem*>{&frm.mnuFormShow, &frm.mnuFormTop,
+                                                      &frm.mnuFormLaw, &frm.mnuFormLogin}));
   EXPECT_EQ(frm.mnuTray.items,
             (std::vector<MenuItem*>{&frm.mnuDisp, &frm.mnuEnd, &frm.mnuSep, &frm.mnuVersion}));
 }
