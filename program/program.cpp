@@ -4,6 +4,7 @@
 
 #include "about/version_menu.h"
 #include "shell/day_change.h"
+#include "shell/login_option.h"
 #include "shell/startup_shutdown.h"
 #include "shell/tray_icon.h"
 #include "shell/window_options.h"
@@ -29,11 +30,14 @@ void Program::ConnectHandlers() {
   f.mnuFormShow.Click = [this] { mnuFormShow_Click(state, frmMain); };
   f.mnuFormLaw.Click = [this] { mnuFormLaw_Click(state, frmMain, sys.clock); };
   f.mnuFormReki.Click = [this] { mnuFormReki_Click(state, frmMain); };
+  f.mnuFormLogin.Click = [this] { mnuFormLogin_Click(frmMain, sys); };
   f.mnuVersion.Click = [this] { mnuVersion_Click(state, frmMain, dlgVersion, sys.runtime); };
 }
 
 void Program::Start() {
   Form_Load(state, frmMain, sys);
+  // The login entry's mark comes from the system, not from the settings.
+  ShowLoginStart(frmMain, sys.login);
 }
 
 void Program::Tray_Appeared() {

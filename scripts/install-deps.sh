@@ -4,7 +4,8 @@
 #   install-deps.sh test    the above, plus test and benchmark libraries, the X tools, Xfce's
 #                           panel and its settings daemon (a real StatusNotifierItem tray), clang
 #                           with libFuzzer for the fuzz target and the holiday data set the law
-#                           mode's tests compare with (from npm)
+#                           mode's tests compare with (from npm), and desktop-file-validate for
+#                           the login entry the Linux program writes
 #   install-deps.sh windows the mingw-w64 cross compilers (64 and 32 bits) and CMake
 #   install-deps.sh wine    the above, plus Wine, the X tools and the Japanese locale
 #                           data and font that the Windows program's tests run with
@@ -13,7 +14,7 @@ set -euo pipefail
 build_packages=(g++ make cmake qt6-base-dev fonts-ipafont-gothic)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb jwm xdotool wmctrl x11-utils
                faketime imagemagick xauth x11-apps python3 python3-dbus-next dbus dbus-x11
-               xfce4-panel xfconf clang-14 libclang-rt-14-dev
+               xfce4-panel xfconf clang-14 libclang-rt-14-dev desktop-file-utils
                python3-pyatspi at-spi2-core)
 
 windows_packages=(cmake make g++ g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix googletest)

@@ -122,7 +122,7 @@ void FrmMain::LayOut() {
   controls.push_back(&lblYM);
   LayOutReadingOrder();
 
-  mnuSet.items = {&mnuFormShow, &mnuFormTop, &mnuFormLaw, &mnuFormReki};
+  mnuSet.items = {&mnuFormShow, &mnuFormTop, &mnuFormLaw, &mnuFormReki, &mnuFormLogin};
   mnuTray.items = {&mnuDisp, &mnuEnd, &mnuSep, &mnuVersion};
   mnuSet.SetVisible(false);
   mnuTray.SetVisible(false);

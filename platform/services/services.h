@@ -5,6 +5,7 @@
 #include "platform/services/clock.h"
 #include "platform/services/desktop_shell.h"
 #include "platform/services/file_system.h"
+#include "platform/services/login_start.h"
 #include "platform/services/runtime.h"
 #include "platform/services/text_decoding.h"
 #include "platform/services/tray_area.h"
@@ -23,6 +24,7 @@ struct Services {
   Runtime& runtime;
   // Files others wrote in their own encodings (the Cabinet Office's list of days off).
   TextDecoding& text;
+  LoginStart& login;
   // Where the program reports what it could not do (a settings file it could not write).
   std::ostream& errors;
 };

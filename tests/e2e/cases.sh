@@ -281,8 +281,8 @@ case_no_tray() {
   still_running
   wmctrl -i -a "$(calendar_window)"
   wait_for_shown
-  # The tray menu's entries have joined the settings menu: the fifth is the exit.
-  settings_menu 5
+  # The tray menu's entries have joined the settings menu: the seventh is the exit.
+  settings_menu 7
   expect_exit "$prog_pid" "the exit entry of the settings menu to end the calendar"
   expect_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 0 0 0
 }
@@ -514,6 +514,26 @@ case_midnight() {
 
 # The menu entry's launcher: the calendar runs in its settings folder, and a
 # file left in the home folder is copied there once.
+# The start at login: an autostart entry that runs the launcher beside the
+# program, written and removed from the settings menu.
+case_login_start() {
+  local entry=$XDG_CONFIG_HOME/autostart/ombrelk.desktop
+  start_with 1 0 0 tray
+  wait_for_icon
+  wait_for_shown
+  settings_menu 5  # ログイン時に起動: on
+  wait_for 10 "the autostart entry" test -f "$entry"
+  local exec
+  exec=$(sed -n 's/^Exec=//p' "$entry")
+  [[ $exec == "$(cd "$(dirname "$PROGRAM")" && pwd)/ombrelk-launch" && -x $exec ]] ||
+    fail "the entry runs '$exec', not the launcher beside $PROGRAM"
+  settings_menu 5  # off
+  wait_for 10 "the autostart entry to go" not test -e "$entry"
+  tray_menu 2
+  expect_exit "$prog_pid" "the exit entry to end the calendar"
+  expect_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 1 0 0
+}
+
 case_launcher() {
   write_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 1 0 0
   mv "$work/calendar/Ombrelk.ini" "$HOME/Ombrelk.ini"

@@ -56,7 +56,7 @@ struct QtRun {
   // Builds the program and its windows; the calendar window to act on.
   FrmMain& Make() {
     program = std::make_unique<Program>(Services{headless, files, tray, window_system, headless,
-                                                 runtime, headless.text, headless.errors},
+                                                 runtime, headless.text, headless, headless.errors},
                                         dir.path() / "Ombrelk.ini");
     windows = std::make_unique<ProgramWindows>(*program, registry);
     return program->frmMain;

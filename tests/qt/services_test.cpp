@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QLockFile>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -12,6 +13,7 @@
 
 #include "platform/backends/qt/key_mapping.h"
 #include "platform/backends/qt/qt_desktop_shell.h"
+#include "platform/backends/qt/qt_login_start.h"
 #include "platform/backends/qt/qt_pictures.h"
 #include "platform/runtime_values/twips.h"
 #include "qt_run.h"
@@ -219,6 +221,86 @@ TEST(Pictures, ShowWhatQtReadsFromTheirXpm) {
     const QImage read = QImage::fromData(QByteArray::fromStdString(bytes), format);
     ASSERT_FALSE(read.isNull()) << format;
     EXPECT_EQ(argb(read), expected) << format;
+  }
+}
+
+// An environment variable set for one test and put back afterwards.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const std::string& value)
+      : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
+    qputenv(name, QByteArray::fromStdString(value));
+  }
+  ~ScopedEnv() {
+    if (had_) {
+      qputenv(name_, old_);
+    } else {
+      qunsetenv(name_);
+    }
+  }
+  ScopedEnv(const ScopedEnv&) = delete;
+  ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+ private:
+  const char* name_;
+  bool had_;
+  QByteArray old_;
+};
+
+// The Linux login entry in a temporary XDG_CONFIG_HOME: it runs the launcher
+// beside the program, else the one on PATH, the desktop's own validator takes
+// it, and turning it off removes it. Without a launcher or a folder to write
+// in, nothing is written and the user hears where and why.
+TEST(LoginStart, WritesAValidAutostartEntryAndRemovesIt) {
+  TempDir dir;
+  const std::filesystem::path beside = dir.path() / "my bin";  // Exec needs quotes
+  const std::filesystem::path on_path = dir.path() / "path";
+  for (const auto& folder : {beside, on_path}) {
+    std::filesystem::create_directories(folder);
+    WriteFileBytes(folder / "ombrelk-launch", "#!/bin/sh\n");
+    std::filesystem::permissions(folder / "ombrelk-launch", std::filesystem::perms::owner_all);
+  }
+  const struct {
+    const char* name;
+    std::filesystem::path program_dir;
+    std::string config;
+    std::string exec;  // empty: the entry cannot be written
+  } rows[] = {
+      {"beside the program", beside, "config",
+       "Exec=\"" + (beside / "ombrelk-launch").string() + "\""},
+      {"on PATH", dir.path() / "none", "config", "Exec=" + (on_path / "ombrelk-launch").string()},
+      {"no folder for it", beside, "file", ""},
+  };
+  const ScopedEnv path("PATH", on_path.string() + ":/usr/bin:/bin");
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.name);
+    const std::filesystem::path config = dir.path() / r.config;
+    const ScopedEnv xdg("XDG_CONFIG_HOME", config.string());
+    // "file": the autostart folder's place is taken by a file.
+    if (r.config == "file") WriteFileBytes(config, "");
+    QtLoginStart login(r.program_dir);
+    const std::filesystem::path entry = QtLoginStart::EntryFile();
+    const std::optional<std::string> failure = login.SetOn(true);
+    EXPECT_EQ(login.IsOn(), !r.exec.empty());
+    if (r.exec.empty()) {
+      ASSERT_TRUE(failure);
+      EXPECT_EQ(failure->rfind(entry.string() + "\n", 0), 0U) << *failure;
+      continue;
+    }
+    ASSERT_FALSE(failure) << *failure;
+    EXPECT_EQ(entry, config / "autostart" / "ombrelk.desktop");
+    const std::string text = ReadFileBytes(entry);
+    EXPECT_NE(text.find("\n" + r.exec + "\n"), std::string::npos) << text;
+    QProcess validate;
+    validate.start("desktop-file-validate", {QString::fromStdString(entry.string())});
+    ASSERT_TRUE(validate.waitForFinished())
+        << "desktop-file-validate is not installed (scripts/install-deps.sh test)";
+    EXPECT_EQ(validate.exitCode(), 0) << validate.readAll().toStdString();
+    EXPECT_EQ(validate.readAll().toStdString(), "");
+    EXPECT_FALSE(login.SetOn(false));
+    EXPECT_FALSE(login.IsOn());
+    EXPECT_FALSE(std::filesystem::exists(entry));
+    EXPECT_FALSE(login.SetOn(false));  // removing what is not there is no failure
   }
 }
 

@@ -275,7 +275,7 @@ TEST(NoTray, TheWindowIsNeverHidden) {
     EXPECT_EQ(frm.mnuFormTop.Checked(), r.on_top);
     EXPECT_EQ(frm.mnuSet.items,
               (std::vector<MenuItem*>{&frm.mnuFormShow, &frm.mnuFormTop, &frm.mnuFormLaw,
-                                      &frm.mnuFormReki, &frm.mnuSetSep, &frm.mnuDisp, &frm.mnuEnd,
+                                      &frm.mnuFormReki, &frm.mnuFormLogin, &frm.mnuSetSep, &frm.mnuDisp, &frm.mnuEnd,
                                       &frm.mnuSep, &frm.mnuVersion}));
     frm.mnuEnd.Click();
     EXPECT_EQ(CountOf(run.platform.calls, "Shell_NotifyIcon"), 0U);
@@ -287,7 +287,7 @@ TEST(NoTray, WithATrayTheSettingsMenuHoldsOnlyTheOptions) {
   HeadlessRun run;
   FrmMain& frm = run.Start().frmMain;
   EXPECT_EQ(frm.mnuSet.items, (std::vector<MenuItem*>{&frm.mnuFormShow, &frm.mnuFormTop,
-                                                      &frm.mnuFormLaw, &frm.mnuFormReki}));
+                                                      &frm.mnuFormLaw, &frm.mnuFormReki, &frm.mnuFormLogin}));
   EXPECT_EQ(frm.mnuTray.items,
             (std::vector<MenuItem*>{&frm.mnuDisp, &frm.mnuEnd, &frm.mnuSep, &frm.mnuVersion}));
 }

@@ -220,8 +220,8 @@ TEST(TrayComesAndGoes, TheWindowFollowsTheTray) {
     if (!r.visible) {
       EXPECT_EQ(frm.WindowState(), WindowState::Normal);  // back in normal size
     }
-    // The three options, then the separator and the four tray entries when they joined.
-    EXPECT_EQ(frm.mnuSet.items.size(), r.tray_entries_in_settings ? 9U : 4U);
+    // The five options, then the separator and the four tray entries when they joined.
+    EXPECT_EQ(frm.mnuSet.items.size(), r.tray_entries_in_settings ? 10U : 5U);
     EXPECT_EQ(CallsTo(run, "Shell_NotifyIcon"), r.tray_calls);
   }
 }

@@ -1,8 +1,10 @@
-// The two window options: always on top, applied at start-up and from the
-// menu, and show at start-up, which only takes effect at the next start.
+// The window options: always on top, applied at start-up and from the menu;
+// show at start-up, which only takes effect at the next start; today's law;
+// and the start at login, which lives in the system's own entry.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <optional>
 #include <string>
@@ -145,6 +147,52 @@ TEST(LawMode, TheEntryRedrawsTheMonthAtOnce) {
     EXPECT_EQ(frm.lblYM.Caption(), "2026/09");
   }
   EXPECT_EQ(CallsSince(run, before), Calls{});
+}
+
+// The login entry's mark shows whether the system's entry is there, from the
+// start on; a change that fails leaves it as it was and says why.
+TEST(LoginStart, TheMarkFollowsTheSystemsEntry) {
+  const struct {
+    const char* name;
+    bool on_at_start;
+    std::optional<std::string> failure;
+    bool checked_after;
+    Calls box;
+  } rows[] = {
+      {"turned on", false, std::nullopt, true, {}},
+      {"turned off", true, std::nullopt, false, {}},
+      {"cannot be written",
+       false,
+       "/a/autostart/ombrelk.desktop\n書き込む権限がありません。",
+       false,
+       {"MessageBox(ログイン時に起動する設定を書けませんでした。\n/a/autostart/ombrelk.desktop\n"
+        "書き込む権限がありません。, 48, Ombrelk)"}},
+      {"cannot be removed",
+       true,
+       "/a/autostart/ombrelk.desktop\n読み取り専用の場所です。",
+       true,
+       {"MessageBox(ログイン時に起動する設定を消せませんでした。\n/a/autostart/ombrelk.desktop\n"
+        "読み取り専用の場所です。, 48, Ombrelk)"}},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.name);
+    HeadlessRun run;
+    run.platform.login_on = r.on_at_start;
+    run.platform.login_failure = r.failure;
+    FrmMain& frm = run.Start().frmMain;
+    EXPECT_EQ(frm.mnuFormLogin.Checked(), r.on_at_start);
+    const std::size_t before = run.platform.calls.size();
+    frm.mnuFormLogin.Click();
+    EXPECT_EQ(frm.mnuFormLogin.Checked(), r.checked_after);
+    EXPECT_EQ(run.platform.login_on, r.checked_after);
+    EXPECT_EQ(CallsTo(run, "SetOn"), Calls{r.on_at_start ? "SetOn(false)" : "SetOn(true)"});
+    EXPECT_EQ(CallsTo(run, "MessageBox"), r.box);
+    EXPECT_EQ(CallsSince(run, before).size(), 1 + r.box.size());
+    // The settings file keeps nothing of it: the usual seven lines.
+    frm.mnuEnd.Click();
+    const std::string saved = run.ReadSettings();
+    EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 7);
+  }
 }
 
 }  // namespace

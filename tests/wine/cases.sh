@@ -152,6 +152,33 @@ case_options_menu() {
   expect_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 0 1 0
 }
 
+# The login entry: a shortcut in the user's Startup folder that starts this
+# .exe in the folder the calendar started in, where its Ombrelk.ini is.
+startup_link() { find "$WINEPREFIX/drive_c/users" -ipath '*/Startup/Ombrelk.lnk' | grep .; }
+
+case_login_start() {
+  start_with 1 0 0 tray
+  wait_for_icon
+  wait_for_shown
+  holds_for 1 "no shortcut before the entry is chosen" not startup_link
+  settings_menu 5  # ログイン時に起動: on
+  wait_for 10 "the shortcut in the Startup folder" startup_link
+  # The target's path is kept as ANSI text, the working folder as UTF-16.
+  local link texts want
+  link=$(startup_link)
+  texts=$({ strings -a "$link"; strings -a -el "$link"; } | tr '[:upper:]' '[:lower:]')
+  for want in "$(winepath -w "$exe")" "$(winepath -w "$work/calendar")"; do
+    [[ $want == ?:\\* ]] || fail "winepath gave no Windows path: '$want'"
+    grep -qF -- "${want,,}" <<<"$texts" || fail "the shortcut does not name $want: $texts"
+    log "the shortcut names $want"
+  done
+  settings_menu 5  # off
+  wait_for 10 "the shortcut to go" not startup_link
+  tray_menu 2
+  expect_exit "$prog_pid" "the exit entry to end the calendar"
+  expect_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 1 0 0
+}
+
 case_tray_double_click() {
   start_with 1 0 0 tray
   wait_for_icon

@@ -187,9 +187,10 @@ tray_menu() {
   pick_entry "$1"
 }
 
-# The settings menu: show at start-up, always on top, today's holiday law.
+# The settings menu: show at start-up, always on top, today's holiday law,
+# the era date with its 六曜, start at login.
 settings_menu() {
-  menu_rows=(1 1 1)
+  menu_rows=(1 1 1 1 1)
   click_at 90 70 3
   wait_for 10 "the settings menu" popup_menu
   pick_entry "$1"

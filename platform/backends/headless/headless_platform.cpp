@@ -21,7 +21,7 @@ std::string Hex(std::uint32_t v) {
 HeadlessPlatform::HeadlessPlatform() = default;
 
 Services HeadlessPlatform::services() {
-  return Services{*this, *files_, *this, *this, *this, *this, text, errors};
+  return Services{*this, *files_, *this, *this, *this, *this, text, *this, errors};
 }
 
 std::string HeadlessPlatform::ShortDateText() const {
@@ -106,6 +106,13 @@ void HeadlessPlatform::ShowModal(Form& dialog, Form& owner) {
 void HeadlessPlatform::EndProgram() {
   calls.emplace_back("EndProgram()");
   ended = true;
+}
+
+std::optional<std::string> HeadlessPlatform::SetOn(bool on) {
+  calls.push_back(std::string("SetOn(") + (on ? "true" : "false") + ")");
+  if (login_failure) return login_failure;
+  login_on = on;
+  return std::nullopt;
 }
 
 }  // namespace ombrelk

@@ -22,7 +22,8 @@ class HeadlessPlatform : public Clock,
                          public TrayArea,
                          public WindowSystem,
                          public DesktopShell,
-                         public Runtime {
+                         public Runtime,
+                         public LoginStart {
  public:
   HeadlessPlatform();
 
@@ -56,6 +57,10 @@ class HeadlessPlatform : public Clock,
   std::function<void(MenuItem&)> on_popup;
   // Runs while a modal dialog is shown, after its activation.
   std::function<void(Form&)> on_modal;
+  // Whether the login entry is there, and what making or removing it answers
+  // (none: it succeeds).
+  bool login_on = false;
+  std::optional<std::string> login_failure;
 
   // Clock
   std::chrono::year_month_day Today() const override { return today; }
@@ -82,6 +87,9 @@ class HeadlessPlatform : public Clock,
   void EndProgram() override;
   bool PrevInstance() override { return prev_instance; }
   std::optional<std::int32_t> GetPlatformId() override { return platform_id; }
+  // LoginStart
+  bool IsOn() override { return login_on; }
+  std::optional<std::string> SetOn(bool on) override;
 
  private:
   StdFileSystem std_files_;

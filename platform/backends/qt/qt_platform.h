@@ -5,6 +5,7 @@
 #include "platform/backends/codepage/code_page_decoding.h"
 #include "platform/backends/qt/qt_clock.h"
 #include "platform/backends/qt/qt_desktop_shell.h"
+#include "platform/backends/qt/qt_login_start.h"
 #include "platform/backends/qt/qt_runtime.h"
 #include "platform/backends/qt/qt_tray_area.h"
 #include "platform/backends/qt/qt_window_system.h"
@@ -21,7 +22,7 @@ struct QtPlatform {
       : runtime(registry, std::move(lock_file)) {}
 
   Services services() {
-    return Services{clock, files, tray, windows, shell, runtime, text, std::cerr};
+    return Services{clock, files, tray, windows, shell, runtime, text, login, std::cerr};
   }
 
   WindowRegistry registry;
@@ -32,6 +33,7 @@ struct QtPlatform {
   QtDesktopShell shell;
   QtRuntime runtime;
   CodePageDecoding text;
+  QtLoginStart login;
 };
 
 }  // namespace ombrelk

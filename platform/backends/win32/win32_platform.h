@@ -7,6 +7,7 @@
 #include "platform/backends/win32/ui_resources.h"
 #include "platform/backends/win32/win32_clock.h"
 #include "platform/backends/win32/win32_desktop_shell.h"
+#include "platform/backends/win32/win32_login_start.h"
 #include "platform/backends/win32/win32_runtime.h"
 #include "platform/backends/win32/win32_tray_area.h"
 #include "platform/backends/win32/win32_window_system.h"
@@ -19,7 +20,7 @@ struct Win32Platform {
   explicit Win32Platform(HINSTANCE instance) : ui(instance) {}
 
   Services services() {
-    return Services{clock, files, tray, windows, shell, runtime, text, std::cerr};
+    return Services{clock, files, tray, windows, shell, runtime, text, login, std::cerr};
   }
 
   UiResources ui;
@@ -30,6 +31,7 @@ struct Win32Platform {
   Win32DesktopShell shell;
   Win32Runtime runtime;
   CodePageDecoding text;
+  Win32LoginStart login;
 };
 
 }  // namespace ombrelk
