@@ -4,7 +4,7 @@
 #include <string>
 
 #include "platform/services/services.h"
-#include "shell/startup_shutdown.h"
+#include "shell/problem_message.h"
 #include "view/frm_main.h"
 
 namespace ombrelk {
