@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <cmath>
 #include <functional>
 #include <optional>
@@ -12,6 +11,7 @@
 
 #include "platform/runtime_values/number_text.h"
 #include "platform/runtime_values/text_functions.h"
+#include "platform/services/failure_reasons.h"
 #include "settings/durable_write.h"
 #include "settings/settings_keys.h"
 #include "settings/settings_text.h"
@@ -128,20 +128,8 @@ bool ApplyLine(SettingsTarget& t, std::string_view line, ReadProgress& progress)
 
 // The common reasons in the user's words, any other in the system's.
 std::string ReasonText(const IoResult& failed) {
-  switch (failed.errno_value) {
-    case EACCES:
-    case EPERM:
-      return "書き込む権限がありません。";
-    case ENOSPC:
-#ifdef EDQUOT
-    case EDQUOT:
-#endif
-      return "ディスクに空きがありません。";
-    case EROFS:
-      return "読み取り専用の場所です。";
-    default:
-      return failed.error;
-  }
+  const std::string_view common = CommonReasonText(failed.errno_value);
+  return common.empty() ? failed.error : std::string(common);
 }
 
 std::string NotSavedMessage(const std::filesystem::path& file, const std::string& reason) {

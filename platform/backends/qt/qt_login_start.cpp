@@ -1,5 +1,7 @@
 #include "platform/backends/qt/qt_login_start.h"
 
+#include "platform/services/failure_reasons.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -47,12 +49,10 @@ std::string ExecArgument(const std::string& arg) {
 
 // The common reasons in the user's words, any other in the system's.
 std::string ReasonText(const std::error_code& ec) {
-  if (ec == std::errc::permission_denied || ec == std::errc::operation_not_permitted) {
-    return "書き込む権限がありません。";
-  }
-  if (ec == std::errc::no_space_on_device) return "ディスクに空きがありません。";
-  if (ec == std::errc::read_only_file_system) return "読み取り専用の場所です。";
-  return ec.message();
+  const std::error_condition condition = ec.default_error_condition();
+  const std::string_view common =
+      condition.category() == std::generic_category() ? CommonReasonText(condition.value()) : "";
+  return common.empty() ? ec.message() : std::string(common);
 }
 
 std::string Failure(const fs::path& file, const std::string& reason) {
@@ -102,7 +102,8 @@ std::string AutostartEntryText(const fs::path& launcher) {
 }
 
 fs::path QtLoginStart::EntryFile() {
-  // The base directory spec: a relative XDG_CONFIG_HOME is to be ignored.
+  // A relative XDG_CONFIG_HOME names no folder of the user and is ignored,
+  // as desktops do.
   const char* config = std::getenv("XDG_CONFIG_HOME");
   fs::path base = config != nullptr ? fs::path(config) : fs::path();
   if (!base.is_absolute()) base = fs::path(QDir::homePath().toStdString()) / ".config";

@@ -11,6 +11,7 @@
 #include <cstdio>
 
 #include "platform/backends/win32/win32_text.h"
+#include "platform/services/failure_reasons.h"
 
 namespace ombrelk {
 
@@ -41,11 +42,11 @@ std::wstring ModuleFile() {
 // The common reasons in the user's words, any other in the system's (in the
 // system's language).
 std::string ReasonText(HRESULT hr) {
-  if (hr == E_ACCESSDENIED) return "書き込む権限がありません。";
+  if (hr == E_ACCESSDENIED) return std::string(CommonReasonText(EACCES));
   if (hr == HRESULT_FROM_WIN32(ERROR_DISK_FULL) || hr == STG_E_MEDIUMFULL) {
-    return "ディスクに空きがありません。";
+    return std::string(CommonReasonText(ENOSPC));
   }
-  if (hr == HRESULT_FROM_WIN32(ERROR_WRITE_PROTECT)) return "読み取り専用の場所です。";
+  if (hr == HRESULT_FROM_WIN32(ERROR_WRITE_PROTECT)) return std::string(CommonReasonText(EROFS));
   PWSTR text = nullptr;
   const DWORD n = FormatMessageW(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
