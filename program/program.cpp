@@ -29,7 +29,7 @@ void Program::ConnectHandlers() {
   f.mnuFormTop.Click = [this] { mnuFormTop_Click(state, frmMain, sys.windows); };
   f.mnuFormShow.Click = [this] { mnuFormShow_Click(state, frmMain); };
   f.mnuFormLaw.Click = [this] { mnuFormLaw_Click(state, frmMain, sys.clock); };
-  f.mnuFormReki.Click = [this] { mnuFormReki_Click(state, frmMain); };
+  f.mnuFormReki.Click = [this] { mnuFormReki_Click(state, frmMain, sys.clock); };
   f.mnuFormLogin.Click = [this] { mnuFormLogin_Click(frmMain, sys); };
   f.mnuVersion.Click = [this] { mnuVersion_Click(state, frmMain, dlgVersion, sys.runtime); };
 }

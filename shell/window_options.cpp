@@ -54,11 +54,12 @@ void mnuFormLaw_Click(CalendarState& state, FrmMain& frm, const Clock& clock) {
   ShowMonth(state, frm, clock, kRedrawShift);
 }
 
-void mnuFormReki_Click(CalendarState& state, FrmMain& frm) {
+void mnuFormReki_Click(CalendarState& state, FrmMain& frm, const Clock& clock) {
   state.mode_reki = frm.mnuFormReki.Checked() ? 0 : 1;
   frm.mnuFormReki.SetChecked(state.RekiMode());
-  // The day under a resting pointer gets its new tip at once.
-  frm.ShowDayTip();
+  // The day cells' names carry the era date and 六曜 or drop them, and the
+  // day under a resting pointer gets its new tip at once.
+  ShowMonth(state, frm, clock, kRedrawShift);
 }
 
 }  // namespace ombrelk

@@ -26,6 +26,6 @@ void SetWindowPosInPlace(WindowSystem& windows, const Form& form, std::int32_t i
 void mnuFormTop_Click(CalendarState& state, FrmMain& frm, WindowSystem& windows);
 void mnuFormShow_Click(CalendarState& state, FrmMain& frm);
 void mnuFormLaw_Click(CalendarState& state, FrmMain& frm, const Clock& clock);
-void mnuFormReki_Click(CalendarState& state, FrmMain& frm);
+void mnuFormReki_Click(CalendarState& state, FrmMain& frm, const Clock& clock);
 
 }  // namespace ombrelk

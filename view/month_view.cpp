@@ -7,6 +7,7 @@
 #include "calendar/date_helpers.h"
 #include "calendar/day_name.h"
 #include "calendar/holiday_law.h"
+#include "calendar/japanese_era.h"
 #include "platform/runtime_values/number_text.h"
 #include "state/calendar_state.h"
 #include "view/frm_main.h"
@@ -45,20 +46,27 @@ std::string WeekdayWord(int weekday_index) {
 
 // What a screen reader says of a day cell: the date and weekday, then what its
 // colour says (今日, then 祝日 or 休日 for a day off), then the holiday's name
-// where the law mode gives one. A substitute day, a day between two holidays
-// and a day off only by the user's table are 休日; every other day off a 祝日.
+// where the law mode gives one, and last, with 和暦と六曜 on, the era date and
+// 六曜 as the day's tip gives them. A substitute day, a day between two
+// holidays and a day off only by the user's table are 休日; every other day
+// off a 祝日.
 std::string DayCellName(std::int16_t month, std::int16_t day, std::int16_t weekday, bool today,
-                        bool day_off, std::string_view holiday_name) {
+                        bool day_off, std::string_view holiday_name, std::string_view era_text) {
   std::string name =
       DecimalText(month) + "月" + DecimalText(day) + "日 " + WeekdayWord(weekday - 1);
   if (today) name += " 今日";
-  if (!day_off) return name;
-  const bool rest_day = holiday_name == "振替休日" || holiday_name == "国民の休日" ||
-                        holiday_name == kUsersDayOffName;
-  name += rest_day ? " 休日" : " 祝日";
-  if (!holiday_name.empty() && holiday_name != kUsersDayOffName) {
+  if (day_off) {
+    const bool rest_day = holiday_name == "振替休日" || holiday_name == "国民の休日" ||
+                          holiday_name == kUsersDayOffName;
+    name += rest_day ? " 休日" : " 祝日";
+    if (!holiday_name.empty() && holiday_name != kUsersDayOffName) {
+      name += " ";
+      name += holiday_name;
+    }
+  }
+  if (!era_text.empty()) {
     name += " ";
-    name += holiday_name;
+    name += era_text;
   }
   return name;
 }
@@ -92,7 +100,7 @@ void ClearDayCells(FrmMain& frm) {
 
 void PaintDayCell(Label& cell, std::int16_t year, std::int16_t month, std::int16_t day,
                   std::int16_t weekday, std::chrono::year_month_day today, const Holidays& holidays,
-                  bool law_mode, const HolidayList& list) {
+                  bool law_mode, const HolidayList& list, bool reki_mode) {
   cell.SetCaption(DecimalText(day));
   const bool is_today = year == static_cast<int>(today.year()) &&
                         month == static_cast<int>(static_cast<unsigned>(today.month())) &&
@@ -112,7 +120,9 @@ void PaintDayCell(Label& cell, std::int16_t year, std::int16_t month, std::int16
   cell.SetForeColor(colour);
   const std::string_view holiday_name =
       day_off ? DayName(holidays, law_mode, list, date) : std::string_view{};
-  cell.SetAccessibleName(DayCellName(month, day, weekday, is_today, day_off, holiday_name));
+  const std::string era_text = reki_mode ? EraAndRokuyoText(date) : std::string{};
+  cell.SetAccessibleName(
+      DayCellName(month, day, weekday, is_today, day_off, holiday_name, era_text));
   cell.SetAccessibleShown(true);
 }
 
@@ -136,7 +146,8 @@ void ShowMonth(CalendarState& state, FrmMain& frm, const Clock& clock, std::int1
   int k = (weekdays[1] - state.StartWeekday + 7) % 7;
   const auto paint = [&](std::int16_t d) {
     PaintDayCell(frm.lblDay(k), year, month, d, weekdays[static_cast<std::size_t>(d)],
-                 state.today.TodayDate, state.holidays, state.LawMode(), state.holiday_list);
+                 state.today.TodayDate, state.holidays, state.LawMode(), state.holiday_list,
+                 state.RekiMode());
   };
   paint(1);
   ++k;

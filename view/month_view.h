@@ -27,9 +27,10 @@ void ShowMonth(CalendarState& state, FrmMain& frm, const Clock& clock, std::int1
 void ClearDayCells(FrmMain& frm);
 // Writes a day's number into its cell: yellow for today, else dark red on a
 // holiday (IsHolidayColoured: the list of days off decides the years it
-// covers in law mode) or a Sunday, blue on a Saturday, black otherwise.
+// covers in law mode) or a Sunday, blue on a Saturday, black otherwise; and
+// names the day for a screen reader, with the era date and 六曜 in reki mode.
 void PaintDayCell(Label& cell, std::int16_t year, std::int16_t month, std::int16_t day,
                   std::int16_t weekday, std::chrono::year_month_day today, const Holidays& holidays,
-                  bool law_mode, const HolidayList& list);
+                  bool law_mode, const HolidayList& list, bool reki_mode);
 
 }  // namespace ombrelk

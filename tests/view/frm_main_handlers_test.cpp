@@ -212,8 +212,11 @@ TEST(LblMenu, TipFollowsTheMonthAndTheMode) {
   EXPECT_EQ(frm.lbl_menu.ToolTipText(), "");
   frm.mnuFormReki.Click();
   EXPECT_EQ(frm.lbl_menu.ToolTipText(), "令和8年9月14日（月） 大安");
+  // The day's name for a screen reader follows the option too.
+  EXPECT_EQ(frm.lblDay(15).AccessibleName(), "9月14日 月曜日 令和8年9月14日（月） 大安");
   frm.mnuFormReki.Click();
   EXPECT_EQ(frm.lbl_menu.ToolTipText(), "");
+  EXPECT_EQ(frm.lblDay(15).AccessibleName(), "9月14日 月曜日");
 }
 
 // Records each caption change in order, as a backend would repaint it.

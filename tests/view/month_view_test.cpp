@@ -211,11 +211,13 @@ TEST(ShowMonth, ColoursHolidaysByTheRulesInForce) {
 }
 
 // What a screen reader hears of the month, the header and the day cells, by
-// either holiday rule; an empty cell is not shown to it at all.
+// either holiday rule and with 和暦と六曜 on or off; an empty cell is not
+// shown to it at all.
 TEST(ShowMonth, NamesTheMonthTheWeekdaysAndEachDayForAScreenReader) {
   const struct {
     int month, law, cell_or_day;  // a negative value: that cell, counted from -1
     const char* name;
+    int reki = 0;
   } rows[] = {
       {12, 0, 7, "12月7日 月曜日 今日"},
       {12, 0, 6, "12月6日 日曜日"},
@@ -228,6 +230,9 @@ TEST(ShowMonth, NamesTheMonthTheWeekdaysAndEachDayForAScreenReader) {
       {5, 0, 6, "5月6日 水曜日"},
       {6, 1, 30, "6月30日 火曜日 休日"},  // the user's own date
       {12, 0, -1, ""},                    // cell 0: 1 December 2026 is a Tuesday
+      {12, 0, 7, "12月7日 月曜日 今日 令和8年12月7日（月） 友引", 1},
+      {5, 1, 3, "5月3日 日曜日 祝日 憲法記念日 令和8年5月3日（日） 先勝", 1},
+      {12, 0, -1, "", 1},
   };
   testing::HeadlessRun run(2026y / 12 / 7);
   Program& p = run.Start();
@@ -235,9 +240,11 @@ TEST(ShowMonth, NamesTheMonthTheWeekdaysAndEachDayForAScreenReader) {
                                                                                               30};
   for (const auto& r : rows) {
     p.state.mode_law = static_cast<std::int16_t>(r.law);
+    p.state.mode_reki = static_cast<std::int16_t>(r.reki);
     Show(p, 2026, r.month, 1);
     const std::string what = "2026/" + std::to_string(r.month) + " " +
-                             std::to_string(r.cell_or_day) + (r.law == 1 ? " by law" : "");
+                             std::to_string(r.cell_or_day) + (r.law == 1 ? " by law" : "") +
+                             (r.reki == 1 ? " reki" : "");
     const Label& cell = r.cell_or_day < 0 ? p.frmMain.lblDay(-r.cell_or_day - 1)
                                           : CellOfDay(p.frmMain, r.cell_or_day);
     EXPECT_EQ(cell.AccessibleName(), r.name) << what;
@@ -246,6 +253,7 @@ TEST(ShowMonth, NamesTheMonthTheWeekdaysAndEachDayForAScreenReader) {
     EXPECT_EQ(p.frmMain.lblWeekDay(0).AccessibleName(), "日曜日") << what;
     EXPECT_EQ(p.frmMain.lblWeekDay(6).AccessibleName(), "土曜日") << what;
   }
+  p.state.mode_reki = 0;
   Show(p, 2026, 12, 2);  // Monday first: the header follows, cell 0 is empty again
   EXPECT_EQ(p.frmMain.lblWeekDay(0).AccessibleName(), "月曜日");
   EXPECT_EQ(p.frmMain.lblWeekDay(6).AccessibleName(), "日曜日");
