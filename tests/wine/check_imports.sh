@@ -5,7 +5,7 @@
 #   check_imports.sh PROGRAM.exe OBJDUMP STRIP
 set -euo pipefail
 exe=$1 objdump=$2 strip=$3
-allowed='^(KERNEL32|USER32|GDI32|SHELL32|COMCTL32|ole32|ADVAPI32|msvcrt)\.dll$'
+allowed='^(KERNEL32|USER32|GDI32|SHELL32|COMCTL32|ole32|OLEACC|OLEAUT32|ADVAPI32|msvcrt)\.dll$'
 mapfile -t dlls < <("$objdump" -p "$exe" | awk '/DLL Name:/ {print $3}')
 ((${#dlls[@]})) || {
   echo "FAIL: no imports found in $exe" >&2

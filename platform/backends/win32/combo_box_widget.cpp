@@ -10,7 +10,8 @@ ComboBoxWidget::ComboBoxWidget(ComboBox& combo, WidgetHost& host)
     : combo_(combo),
       host_(host),
       window_(CreateControlWindow(L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, L"",
-                                  combo, host)) {
+                                  combo, host)),
+      reader_(window_, combo, ROLE_SYSTEM_COMBOBOX) {
   SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(host.ui().FontOf(combo.font)), FALSE);
   for (const std::string& entry : combo.entries) {
     const std::wstring text = Wide(entry);
@@ -45,6 +46,9 @@ void ComboBoxWidget::PropertyChanged(Property what) {
     case Property::Geometry:
     case Property::Visible:
       Place();
+      break;
+    case Property::AccessibleName:
+      reader_.NameChanged();
       break;
     default:
       break;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/backends/win32/child_peer.h"
+#include "platform/backends/win32/control_accessible.h"
 #include "platform/controls/combo_box.h"
 
 namespace ombrelk {
@@ -26,6 +27,7 @@ class ComboBoxWidget : public ChildPeer {
   ComboBox& combo_;
   WidgetHost& host_;
   HWND window_;
+  ControlAccessible reader_;
 };
 
 }  // namespace ombrelk

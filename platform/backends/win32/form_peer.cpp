@@ -21,7 +21,8 @@ FormPeer::FormPeer(Form& form, UiResources& ui, HWND owner)
       focus_(window_),
       keys_(form, window_, focus_),
       tips_(window_, ui, peers_),
-      mouse_(window_, ui, peers_) {
+      mouse_(window_, ui, peers_),
+      accessible_(new FormAccessible(window_, form, peers_, ui.units())) {
   SetPropW(window_, kPeerProperty, this);
   form_window_.SetHandler(this);
   form_.SetHwnd(HandleOf(window_));
@@ -30,9 +31,30 @@ FormPeer::FormPeer(Form& form, UiResources& ui, HWND owner)
 }
 
 FormPeer::~FormPeer() {
+  DisconnectReaders();
   form_.AttachPeer(nullptr);
   form_window_.SetHandler(nullptr);
   RemovePropW(window_, kPeerProperty);
+}
+
+void FormPeer::DisconnectReaders() {
+  if (accessible_ == nullptr) return;
+  accessible_->Disconnect();
+  accessible_->Release();
+  accessible_ = nullptr;
+}
+
+void FormPeer::AccessibleChanged(const Control& control, Property what) {
+  if (accessible_ == nullptr) return;
+  if (what == Property::AccessibleName) {
+    // A control that is no child (an empty cell) has nothing to announce.
+    if (const long id = accessible_->ChildId(control)) {
+      NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window_, OBJID_CLIENT, id);
+    }
+    return;
+  }
+  // The children came or went: the ids after them moved.
+  NotifyWinEvent(EVENT_OBJECT_REORDER, window_, OBJID_CLIENT, CHILDID_SELF);
 }
 
 FormPeer* FormPeer::Of(HWND window) {
@@ -51,6 +73,8 @@ void FormPeer::PropertyChanged(Property what) {
   switch (what) {
     case Property::Caption:
       SetWindowTextW(window_, Wide(form_.Caption()).c_str());
+      // The client area is named by the caption too.
+      NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window_, OBJID_CLIENT, CHILDID_SELF);
       break;
     case Property::Geometry:
       if (!writing_back_) ApplyPosition();
@@ -183,6 +207,10 @@ LRESULT FormPeer::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     return 0;
   }
   if (message == WM_ERASEBKGND) return 1;  // the painting covers the whole client area
+  if (message == WM_GETOBJECT && accessible_ != nullptr && accessible_->Answers(lparam)) {
+    return accessible_->Answer(wparam);
+  }
+  if (message == WM_DESTROY) DisconnectReaders();
   if (const auto result = peers_.Notification(message, wparam, lparam)) return *result;
   if (const auto result = mouse_.Take(message, wparam, lparam)) return *result;
   if (focus_.Take(message, wparam)) return 0;

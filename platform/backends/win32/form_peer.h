@@ -7,6 +7,7 @@
 
 #include "platform/backends/win32/control_peers.h"
 #include "platform/backends/win32/focus_chain.h"
+#include "platform/backends/win32/form_accessible.h"
 #include "platform/backends/win32/form_window.h"
 #include "platform/backends/win32/key_preview_filter.h"
 #include "platform/backends/win32/label_mouse.h"
@@ -67,6 +68,7 @@ class FormPeer : public ControlPeer, public WidgetHost, private FormWindow::Hand
   bool PreviewKey(const MSG& msg) const { return keys_.Filter(msg); }
 
   void ToolTipChanged(const Control& control) override { tips_.Changed(control); }
+  void AccessibleChanged(const Control& control, Property what) override;
   void Invalidate(const Rect& twips) override;
   void InvalidateAll() override;
 
@@ -85,6 +87,7 @@ class FormPeer : public ControlPeer, public WidgetHost, private FormWindow::Hand
   void FrameChanged();
   void SizeChanged(WPARAM kind);
   void Close();
+  void DisconnectReaders();
 
   Form& form_;
   UiResources& ui_;
@@ -95,6 +98,9 @@ class FormPeer : public ControlPeer, public WidgetHost, private FormWindow::Hand
   KeyPreviewFilter keys_;
   ToolTips tips_;
   LabelMouse mouse_;
+  // What a screen reader finds in the client area; one for the window's
+  // life, cut off from readers before the window goes.
+  FormAccessible* accessible_;
   bool writing_back_ = false;
   bool show_takes_focus_ = true;
   bool held_ = false;

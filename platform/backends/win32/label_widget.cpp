@@ -34,8 +34,14 @@ void LabelWidget::PropertyChanged(Property what) {
     host_.ToolTipChanged(label_);
     return;
   }
+  // Nothing on screen shows what a reader hears.
+  if (what == Property::AccessibleName || what == Property::AccessibleShown) {
+    host_.AccessibleChanged(label_, what);
+    return;
+  }
   // A move uncovers what lay under the old place as well.
   if (what == Property::Geometry || what == Property::Visible) {
+    if (what == Property::Visible) host_.AccessibleChanged(label_, what);
     host_.InvalidateAll();
   } else {
     host_.Invalidate(label_.Bounds());

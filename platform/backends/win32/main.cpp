@@ -4,6 +4,8 @@
 
 #include "platform/backends/win32/win32_api.h"
 
+#include <objbase.h>
+
 #include <filesystem>
 
 #include "platform/backends/win32/program_windows.h"
@@ -11,12 +13,34 @@
 #include "program/program.h"
 #include "settings/settings_keys.h"
 
+namespace {
+
+// The GUI thread is a single-threaded apartment for the run: screen readers
+// reach the windows' accessible objects through COM, and the calls come in
+// with the window messages.
+class ComApartment {
+ public:
+  ComApartment() : ok_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+  ~ComApartment() {
+    if (ok_) CoUninitialize();
+  }
+  ComApartment(const ComApartment&) = delete;
+  ComApartment& operator=(const ComApartment&) = delete;
+
+ private:
+  bool ok_;
+};
+
+}  // namespace
+
 int main() {
   // The manifest declares the program aware of the system's DPI; this covers
   // a loader that does not read it.
   SetProcessDPIAware();
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
+  // Made before the windows and ended after them.
+  const ComApartment apartment;
 
   ombrelk::Win32Platform platform(GetModuleHandleW(nullptr));
   ombrelk::Program program(platform.services(),

@@ -16,7 +16,8 @@ constexpr int kLayoutDpi = 96;
 PictureButtonWidget::PictureButtonWidget(PictureButton& button, WidgetHost& host)
     : button_(button),
       host_(host),
-      window_(CreateControlWindow(L"BUTTON", WS_TABSTOP | BS_OWNERDRAW, L"", button, host)) {
+      window_(CreateControlWindow(L"BUTTON", WS_TABSTOP | BS_OWNERDRAW, L"", button, host)),
+      reader_(window_, button, ROLE_SYSTEM_PUSHBUTTON) {
   button_.AttachPeer(this);
 }
 
@@ -27,6 +28,8 @@ PictureButtonWidget::~PictureButtonWidget() {
 void PictureButtonWidget::PropertyChanged(Property what) {
   if (what == Property::Geometry || what == Property::Visible) {
     ApplyGeometry(window_, button_, host_);
+  } else if (what == Property::AccessibleName) {
+    reader_.NameChanged();
   }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/backends/win32/child_peer.h"
+#include "platform/backends/win32/control_accessible.h"
 #include "platform/controls/buttons.h"
 
 namespace ombrelk {
@@ -25,6 +26,7 @@ class PictureButtonWidget : public ChildPeer {
   PictureButton& button_;
   WidgetHost& host_;
   HWND window_;
+  ControlAccessible reader_;
 };
 
 }  // namespace ombrelk
