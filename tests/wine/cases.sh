@@ -442,3 +442,46 @@ case_holiday_tip() {
   move_pointer $((x + 12)) $((y + 58))
   wait_for 15 "the holiday's name as a tip" tool_tip_shown
 }
+
+# What a screen reader finds of the calendar through MSAA (ombrelk_msaa_walk),
+# one "role<TAB>name" line per object; the calendar's window must be on screen.
+msaa_walk() {
+  [[ -n ${MSAA_WALK:-} ]] || fail "MSAA_WALK names no walker (tests/wine/CMakeLists.txt)"
+  rm -f "$work/walk.txt"
+  run_wine "$MSAA_WALK" "$(winepath -w "$work/walk.txt" 2>/dev/null)" 2027/05/03 &&
+    cat "$work/walk.txt"
+}
+
+expect_msaa_walk() {
+  local name=$1 expected=$2
+  msaa_walk >"$OUT/$name.txt" || fail "the calendar gives a screen reader no object"
+  diff -u <(printf '%s\n' "$expected") "$OUT/$name.txt" >"$OUT/$name.diff" ||
+    fail "what a screen reader finds in $name differs: $OUT/$name.diff"
+}
+
+# The Linux case's names, in the walker's lines: static text is role 41.
+msaa_days() { reader_days "$@" | sed $'s/^  label: /41\t/'; }
+
+# The same walk as the Linux case's, through MSAA: the month, the weekdays in
+# full, each day by its date and what its colour says, then the weekday list
+# (a combo box, 46) and the picture buttons (push buttons, 43), each its own
+# window; after Ctrl+Right the next month.
+case_screen_reader() {
+  start_with 1 0 0 tray
+  wait_for_shown
+  local header controls
+  header=$(printf '41\t%s\n' 月曜日 火曜日 水曜日 木曜日 金曜日 土曜日 日曜日)
+  controls=$(printf '46\tはじまりの曜日' && printf '\n43\t%s' 前月 今月 翌月 'Trevask HomePageへ')
+  expect_msaa_walk may "$(printf '10\t2027/05/03\n41\t2027年5月')
+$header
+$(msaa_days 5 31 6 '3=今日 祝日' 6=祝日)
+$controls"
+  xdotool windowactivate --sync "$(calendar_window)"
+  wait_for 10 "the calendar to take the focus" calendar_active
+  xdotool key ctrl+Right
+  wait_for 10 "the next month to a screen reader" eval 'msaa_walk | contains 2027年6月'
+  expect_msaa_walk june "$(printf '10\t2027/05/03\n41\t2027年6月')
+$header
+$(msaa_days 6 30 2)
+$controls"
+}
