@@ -14,6 +14,7 @@
 #include <oleacc.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -81,7 +82,11 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: ombrelk_msaa_walk OUTPUT_FILE CAPTION\n");
     return 2;
   }
-  const std::wstring caption(argv[2], argv[2] + std::char_traits<char>::length(argv[2]));
+  // The arguments come in the system's code page (932 on a Japanese Windows).
+  std::wstring caption(static_cast<std::size_t>(std::strlen(argv[2])) + 1, L'\0');
+  caption.resize(static_cast<std::size_t>(MultiByteToWideChar(
+                     CP_ACP, 0, argv[2], -1, caption.data(), static_cast<int>(caption.size()))) -
+                 1);
   HWND window = nullptr;
   for (int tries = 0; tries < 200 && window == nullptr; ++tries) {
     window = FindWindowW(L"OmbrelkForm", caption.c_str());
