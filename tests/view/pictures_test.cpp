@@ -1,5 +1,6 @@
 // The program's pictures as a backend gets them: sizes, hot spot and pixels
-// decoded from their XPM text, and the XPM faults the decoder refuses.
+// decoded from their XPM text, the XPM faults the decoder refuses, and the
+// calendar page drawn for each icon size, with and without today's number.
 
 #include <gtest/gtest.h>
 
@@ -7,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "view/pictures/app_icon_drawing.h"
 #include "view/pictures/pictures.h"
 
 namespace ombrelk {
@@ -101,6 +103,45 @@ TEST(Pictures, TheDecoderReadsWhatXpmAllowsAndRefusesDamage) {
     ASSERT_EQ(image.has_value(), r.pixels.has_value());
     if (image) {
       EXPECT_EQ(image->pixels, *r.pixels);
+    }
+  }
+}
+
+TEST(Pictures, TheCalendarPageIsDrawnForEachSizeWithTodaysNumber) {
+  EXPECT_TRUE(DrawAppIcon(15).pixels.empty());
+  EXPECT_TRUE(DrawAppIcon(257, 1).pixels.empty());
+  for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+    for (const std::optional<int> day : {std::optional<int>{}, std::optional<int>{8}, {28}}) {
+      SCOPED_TRACE(testing::Message() << size << " px, day " << day.value_or(0));
+      const ArgbImage image = DrawAppIcon(size, day);
+      ASSERT_EQ(image.width, size);
+      ASSERT_EQ(image.height, size);
+      ASSERT_EQ(image.pixels.size(), static_cast<std::size_t>(size * size));
+      // The page hangs below the picture's top corners, which stay clear.
+      EXPECT_EQ(image.At(0, 0), kClear);
+      EXPECT_EQ(image.At(size - 1, 0), kClear);
+      if (size >= 32) {
+        EXPECT_EQ(image.At(0, size - 1), kClear);
+      }
+      // The tray sizes are drawn on whole pixels: nothing half transparent
+      // to blur the digits.
+      if (size <= 32) {
+        for (const std::uint32_t argb : image.pixels) {
+          ASSERT_TRUE(argb >> 24 == 0 || argb >> 24 == 0xFF) << std::hex << argb;
+        }
+      }
+      if (day != 28) continue;
+      // Both digits of 28 stand in black on the page's middle, each half of
+      // it holding one.
+      int ink[2] = {0, 0};
+      for (int y = size * 3 / 8; y < size * 6 / 8; ++y) {
+        for (int x = size / 8; x < size * 7 / 8; ++x) {
+          if (image.At(x, y) == 0xFF000000) ++ink[x < size / 2 ? 0 : 1];
+        }
+      }
+      EXPECT_GT(ink[0], size * size / 64);
+      EXPECT_GT(ink[1], size * size / 64);
+      EXPECT_NE(image.pixels, DrawAppIcon(size, 27).pixels);
     }
   }
 }

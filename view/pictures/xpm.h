@@ -8,7 +8,9 @@
 namespace ombrelk {
 
 // A picture as a backend takes it: rows from the top, each pixel 0xAARRGGBB,
-// alpha 0 (and the colour black) where the picture is transparent, else 255.
+// alpha 0 (and the colour black) where the picture is transparent, else 255;
+// a drawn picture's smoothed edges lie between, the colour not multiplied by
+// the alpha.
 struct ArgbImage {
   struct Point {
     int x = 0;
