@@ -46,6 +46,13 @@ if [[ $changelog_version != "$debian_version" ]]; then
   exit 1
 fi
 
+metainfo_version=$(grep -o -m1 '<release version="[^"]*"' platform/backends/qt/*.metainfo.xml | cut -d'"' -f2)
+if [[ $metainfo_version != "$version" ]]; then
+  echo "package.sh: the AppStream metadata's newest release is $metainfo_version," \
+    "the project is at $version: add a <release> for it" >&2
+  exit 1
+fi
+
 # The tools of dpkg-dev work in a folder holding debian/; the package's tree
 # is debian/ombrelk in it, as debhelper would have it.
 work=$build/package

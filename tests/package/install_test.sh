@@ -43,13 +43,13 @@ unset XDG_CONFIG_HOME
 settings=$HOME/.config/ombrelk/Ombrelk.ini
 
 installed() { dpkg-query -W -f='${Status}' ombrelk 2>/dev/null | contains ' installed$'; }
-apt() { DEBIAN_FRONTEND=noninteractive apt-get "$@" >>"$OUT/apt.log" 2>&1 || fail "apt-get $* (see $OUT/apt.log)"; }
+apt_get() { DEBIAN_FRONTEND=noninteractive apt-get "$@" >>"$OUT/apt.log" 2>&1 || fail "apt-get $* (see $OUT/apt.log)"; }
 
 if installed || dpkg-query -W ombrelk >/dev/null 2>&1; then
   log "purging an ombrelk left by an earlier run"
-  apt purge -y ombrelk
+  apt_get purge -y ombrelk
 fi
-apt install -y "$deb"
+apt_get install -y "$deb"
 installed || fail "apt installed $deb, but dpkg does not list ombrelk as installed"
 dpkg -L ombrelk >"$work/files"
 
@@ -73,7 +73,7 @@ expect_exit "$prog_pid" "the calendar after SIGTERM"
 contains '^FORMTOP  :' <"$settings" || fail "$settings holds no settings"
 cp "$settings" "$work/settings-before-purge"
 
-apt purge -y ombrelk
+apt_get purge -y ombrelk
 ! installed || fail "ombrelk is still installed after the purge"
 while read -r path; do
   [[ $path != /. ]] || continue
