@@ -88,7 +88,7 @@ chmod 0755 "$pkg"/usr/bin/*
 (
   cd "$work"
   mkdir -p debian/ombrelk/DEBIAN
-  dpkg-shlibdeps -Tdebian/substvars -e debian/ombrelk/usr/bin/ombrelk
+  dpkg-shlibdeps -Tdebian/substvars -edebian/ombrelk/usr/bin/ombrelk
   (cd debian/ombrelk && find usr -type f -print0 | sort -z | xargs -0 md5sum) \
     >debian/ombrelk/DEBIAN/md5sums
   chmod 0644 debian/ombrelk/DEBIAN/md5sums

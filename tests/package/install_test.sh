@@ -34,8 +34,8 @@ for tool in apt-get dpkg dpkg-query; do
   }
 done
 
-CASE=install OUT=$root/build-deb/tests/package/install
-# shellcheck source=../e2e/lib.sh
+OUT=$root/build-deb/tests/package/install
+# shellcheck source-path=SCRIPTDIR source=../e2e/lib.sh
 source "$here/lib.sh"
 e2e_setup
 # The launcher's default, as on a desktop that sets no XDG_CONFIG_HOME.
