@@ -8,7 +8,7 @@
 # The same commit gives the same bytes, wherever it is built: every time
 # stamp is the commit's (SOURCE_DATE_EPOCH, when not given), the compiler
 # writes paths relative to the source root, gzip leaves out names and times,
-# and dpkg-deb writes the files sorted, owned by root.
+# and dpkg-deb writes the files sorted, owned by root, with one xz thread.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -98,5 +98,7 @@ find "$pkg" -exec touch --no-dereference --date="@$SOURCE_DATE_EPOCH" {} +
 
 mkdir -p dist
 rm -f dist/ombrelk_*.deb
-dpkg-deb --root-owner-group -Zxz --build "$pkg" "dist/ombrelk_${debian_version}_amd64.deb" >/dev/null
+# One xz thread, so that the bytes never depend on the building machine's
+# cores: xz's threaded encoder lays out large inputs in blocks of its own.
+dpkg-deb --root-owner-group -Zxz --threads-max=1 --build "$pkg" "dist/ombrelk_${debian_version}_amd64.deb" >/dev/null
 echo "dist/ombrelk_${debian_version}_amd64.deb: $(stat -c %s "dist/ombrelk_${debian_version}_amd64.deb") bytes"
