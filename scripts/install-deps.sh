@@ -6,6 +6,8 @@
 #                           with libFuzzer for the fuzz target and the holiday data set the law
 #                           mode's tests compare with (from npm), and desktop-file-validate for
 #                           the login entry the Linux program writes
+#   install-deps.sh package the build packages, plus what makes and checks the Debian package
+#                           (dpkg-dev, lintian, appstreamcli, desktop-file-validate)
 #   install-deps.sh windows the mingw-w64 cross compilers (64 and 32 bits) and CMake
 #   install-deps.sh wine    the above, plus Wine, the X tools and the Japanese locale
 #                           data and font that the Windows program's tests run with
@@ -16,6 +18,8 @@ test_packages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb jwm xdotool wmctr
                faketime imagemagick xauth x11-apps python3 python3-dbus-next dbus dbus-x11
                xfce4-panel xfconf clang-14 libclang-rt-14-dev desktop-file-utils
                python3-pyatspi at-spi2-core)
+
+package_packages=(dpkg-dev binutils lintian appstream desktop-file-utils)
 
 windows_packages=(cmake make g++ g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix googletest)
 wine_packages=(wine wine64 locales fonts-ipafont-gothic xvfb jwm xdotool wmctrl x11-utils faketime
@@ -28,10 +32,11 @@ case "${1:-build}" in
     # Debian's npm, unless a Node.js of another origin brought its own.
     command -v npm >/dev/null || packages+=(npm)
     ;;
+  package) packages=("${build_packages[@]}" "${package_packages[@]}") ;;
   windows) packages=("${windows_packages[@]}") ;;
   wine) packages=("${windows_packages[@]}" "${wine_packages[@]}") ;;
   *)
-    echo "usage: install-deps.sh [build|test|windows|wine]" >&2
+    echo "usage: install-deps.sh [build|test|package|windows|wine]" >&2
     exit 2
     ;;
 esac
