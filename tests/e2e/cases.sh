@@ -281,8 +281,8 @@ case_no_tray() {
   still_running
   wmctrl -i -a "$(calendar_window)"
   wait_for_shown
-  # The tray menu's entries have joined the settings menu: the seventh is the exit.
-  settings_menu 7
+  # The tray menu's entries have joined the settings menu: the eighth is the exit.
+  settings_menu 8
   expect_exit "$prog_pid" "the exit entry of the settings menu to end the calendar"
   expect_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 0 0 0
 }
@@ -521,13 +521,13 @@ case_login_start() {
   start_with 1 0 0 tray
   wait_for_icon
   wait_for_shown
-  settings_menu 5  # ログイン時に起動: on
+  settings_menu 6  # ログイン時に起動: on
   wait_for 10 "the autostart entry" test -f "$entry"
   local exec
   exec=$(sed -n 's/^Exec=//p' "$entry")
   [[ $exec == "$(cd "$(dirname "$PROGRAM")" && pwd)/ombrelk-launch" && -x $exec ]] ||
     fail "the entry runs '$exec', not the launcher beside $PROGRAM"
-  settings_menu 5  # off
+  settings_menu 6  # off
   wait_for 10 "the autostart entry to go" not test -e "$entry"
   tray_menu 2
   expect_exit "$prog_pid" "the exit entry to end the calendar"

@@ -161,7 +161,7 @@ case_login_start() {
   wait_for_icon
   wait_for_shown
   holds_for 1 "no shortcut before the entry is chosen" not startup_link
-  settings_menu 5  # ログイン時に起動: on
+  settings_menu 6  # ログイン時に起動: on
   wait_for 10 "the shortcut in the Startup folder" startup_link
   # The target's path is kept as ANSI text, the working folder as UTF-16.
   local link texts want
@@ -172,7 +172,7 @@ case_login_start() {
     grep -qF -- "${want,,}" <<<"$texts" || fail "the shortcut does not name $want: $texts"
     log "the shortcut names $want"
   done
-  settings_menu 5  # off
+  settings_menu 6  # off
   wait_for 10 "the shortcut to go" not startup_link
   tray_menu 2
   expect_exit "$prog_pid" "the exit entry to end the calendar"

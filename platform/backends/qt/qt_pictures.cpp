@@ -1,6 +1,11 @@
 #include "platform/backends/qt/qt_pictures.h"
 
+#include <QGuiApplication>
 #include <QImage>
+#include <array>
+#include <cmath>
+
+#include "view/pictures/app_icon_drawing.h"
 
 namespace ombrelk {
 
@@ -23,6 +28,22 @@ QPixmap PicturePixmap(PictureId id) {
 
 QIcon PictureIcon(PictureId id) {
   return {PicturePixmap(id)};
+}
+
+QIcon DrawnAppIcon(std::optional<int> day) {
+  constexpr std::array kPanelSizes{16, 22, 24, 32, 48, 64};
+  const qreal ratio = qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
+  QIcon icon;
+  const auto add = [&](int size) {
+    if (size < kSmallestAppIcon || size > kLargestAppIcon) return;
+    if (icon.availableSizes().contains(QSize(size, size))) return;
+    icon.addPixmap(QPixmap::fromImage(ImageOf(DrawAppIcon(size, day))));
+  };
+  for (const int size : kPanelSizes) add(size);
+  if (ratio > 1) {
+    for (const int size : kPanelSizes) add(static_cast<int>(std::lround(size * ratio)));
+  }
+  return icon;
 }
 
 QCursor PictureCursor(PictureId id) {

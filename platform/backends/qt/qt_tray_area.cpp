@@ -6,6 +6,7 @@
 #include "platform/backends/qt/units.h"
 #include "platform/runtime_values/tray_notification.h"
 #include "view/pictures/pictures.h"
+#include "view/pictures/tray_picture.h"
 
 namespace ombrelk {
 
@@ -17,6 +18,7 @@ QString TipText(const TrayIconRecord& record) {
 }
 
 QIcon IconOf(const TrayIconRecord& record) {
+  if (const auto day = DayOfIcon(record.hIcon)) return DrawnAppIcon(day);
   return PictureIcon(static_cast<PictureId>(record.hIcon));
 }
 
