@@ -2,20 +2,17 @@
 
 #include <QCursor>
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
-#include <optional>
 
 #include "view/pictures/pictures.h"
 
 namespace ombrelk {
 
+// Pixels of a picture, decoded or drawn, as a QImage of its own.
+QImage ArgbQImage(const ArgbImage& picture);
 QPixmap PicturePixmap(PictureId id);
 QIcon PictureIcon(PictureId id);
-// The calendar page, with the day when one is given, drawn at each size a
-// panel may ask for (and at those sizes times the screen's pixel ratio), so
-// that the icon is never scaled: XEmbed trays pick the size of the icon's
-// window, StatusNotifierItem hosts the pixmaps the item offers.
-QIcon DrawnAppIcon(std::optional<int> day);
 // A pointer made from a picture, pointing with the picture's hot spot.
 QCursor PictureCursor(PictureId id);
 

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "platform/backends/qt/app_icon_engine.h"
 #include "platform/backends/qt/qt_pictures.h"
 #include "platform/backends/qt/units.h"
 #include "platform/runtime_values/tray_notification.h"
