@@ -33,6 +33,9 @@ class Win32TrayArea : public TrayArea {
   UINT TaskbarCreatedMessage() const { return taskbar_created_; }
   // Adds the icon that was shown again, after the taskbar came back.
   void AddAgain();
+  // The day's page the shell was last given (null before the first), which
+  // a long run's handle count depends on.
+  HICON day_icon() const { return day_icon_; }
 
  private:
   bool Notify(DWORD message, const TrayIconRecord& record);
