@@ -532,10 +532,6 @@ case_midnight() {
   import -window "$w" "$OUT/after-midnight.png"
 }
 
-# The menu entry's launcher: the calendar runs in its settings folder, and a
-# file left in the home folder is copied there once.
-# The start at login: an autostart entry that runs the launcher beside the
-# program, written and removed from the settings menu.
 # The day in the icon docked in an XEmbed tray: turned on from the settings
 # menu, the icon's picture changes, and again at midnight as the day does.
 icon_sum() { import -window "$(tray_icon)" rgb:- 2>/dev/null | md5sum | cut -c1-32; }
@@ -562,6 +558,8 @@ case_xembed_day_icon() {
   expect_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 1 0 0 "MODE_ICON:1"
 }
 
+# The start at login: an autostart entry that runs the launcher beside the
+# program, written and removed from the settings menu.
 case_login_start() {
   local entry=$XDG_CONFIG_HOME/autostart/ombrelk.desktop
   start_with 1 0 0 tray
@@ -580,6 +578,8 @@ case_login_start() {
   expect_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 1 0 0
 }
 
+# The menu entry's launcher: the calendar runs in its settings folder, and a
+# file left in the home folder is copied there once.
 case_launcher() {
   write_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 1 0 0
   mv "$work/calendar/Ombrelk.ini" "$HOME/Ombrelk.ini"
