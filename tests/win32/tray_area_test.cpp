@@ -29,17 +29,17 @@ TEST(Win32TrayArea, KeepsOneDayIconOverManyDays) {
   UiResources ui(GetModuleHandleW(nullptr));
   Win32TrayArea tray(ui);
   tray.Shell_NotifyIcon(kNimAdd, DayRecord(1));
-  const HICON first = tray.day_icon();
+  const HICON first = tray.DayIcon();
   ASSERT_NE(first, nullptr);
   const DWORD gdi_before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
   const DWORD user_before = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
   constexpr int kDays = 40000;
   for (int change = 1; change <= kDays; ++change) {
     tray.Shell_NotifyIcon(kNimModify, DayRecord(change % 31 + 1));
-    ASSERT_NE(tray.day_icon(), nullptr) << "no icon for the day after " << change << " changes";
+    ASSERT_NE(tray.DayIcon(), nullptr) << "no icon for the day after " << change << " changes";
   }
   EXPECT_FALSE(IconAlive(first));
-  EXPECT_TRUE(IconAlive(tray.day_icon()));
+  EXPECT_TRUE(IconAlive(tray.DayIcon()));
   const DWORD gdi_after = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
   const DWORD user_after = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
   // Wine counts no handles here (it answers 0); Windows does.

@@ -35,7 +35,7 @@ class Win32TrayArea : public TrayArea {
   void AddAgain();
   // The day's page the shell was last given (null before the first), which
   // a long run's handle count depends on.
-  HICON day_icon() const { return day_icon_; }
+  HICON DayIcon() const { return day_icon_; }
 
  private:
   bool Notify(DWORD message, const TrayIconRecord& record);
