@@ -30,6 +30,7 @@ void Program::ConnectHandlers() {
   f.mnuFormShow.Click = [this] { mnuFormShow_Click(state, frmMain); };
   f.mnuFormLaw.Click = [this] { mnuFormLaw_Click(state, frmMain, sys.clock); };
   f.mnuFormReki.Click = [this] { mnuFormReki_Click(state, frmMain, sys.clock); };
+  f.mnuFormIcon.Click = [this] { mnuFormIcon_Click(state, frmMain, sys); };
   f.mnuFormLogin.Click = [this] { mnuFormLogin_Click(frmMain, sys); };
   f.mnuVersion.Click = [this] { mnuVersion_Click(state, frmMain, dlgVersion, sys.runtime); };
 }

@@ -66,8 +66,8 @@ std::optional<float> ReadPosition(std::string_view line) {
 }
 
 // The options kept as one digit each.
-constexpr std::array<std::string_view, 5> kModeKeys{kKeyModeShow, kKeyModeTop, kKeyModeMin,
-                                                    kKeyModeLaw, kKeyModeReki};
+constexpr std::array<std::string_view, 6> kModeKeys{kKeyModeShow, kKeyModeTop,  kKeyModeMin,
+                                                    kKeyModeLaw,  kKeyModeReki, kKeyModeIcon};
 
 void ApplyMode(SettingsTarget& t, std::string_view key, std::int16_t value) {
   CalendarState& s = t.state;
@@ -87,6 +87,9 @@ void ApplyMode(SettingsTarget& t, std::string_view key, std::int16_t value) {
   } else if (key == kKeyModeReki) {
     s.mode_reki = value;
     frm.mnuFormReki.SetChecked(s.RekiMode());
+  } else if (key == kKeyModeIcon) {
+    s.mode_icon = value;
+    frm.mnuFormIcon.SetChecked(s.IconMode());
   }
 }
 
@@ -274,6 +277,7 @@ std::optional<std::string> SaveSettings(const CalendarState& state, const FrmMai
   // Each only while its option is on, so everyone else's file keeps its seven lines.
   if (state.LawMode()) out += KeyLine(kKeyModeLaw, "1");
   if (state.RekiMode()) out += KeyLine(kKeyModeReki, "1");
+  if (state.IconMode()) out += KeyLine(kKeyModeIcon, "1");
   if (!state.settings_file_kept.empty()) {
     ReportNotSaved(errors, state.settings_file, state.settings_file_kept);
     return NotSavedMessage(

@@ -19,6 +19,7 @@ inline constexpr std::string_view kKeyModeTop = "MODE_TOP :";
 inline constexpr std::string_view kKeyModeMin = "MODE_MIN :";
 inline constexpr std::string_view kKeyModeLaw = "MODE_LAW :";
 inline constexpr std::string_view kKeyModeReki = "MODE_REKI:";
+inline constexpr std::string_view kKeyModeIcon = "MODE_ICON:";
 // Where a value starts, counted from 1 as Mid counts: right after its key.
 inline constexpr std::size_t kValueColumn = kKeyLength + 1;
 

@@ -9,6 +9,7 @@
 #include "state/calendar_state.h"
 #include "view/frm_main.h"
 #include "view/pictures/pictures.h"
+#include "view/pictures/tray_picture.h"
 
 namespace ombrelk {
 
@@ -21,14 +22,29 @@ bool AddIcon(const TrayIconRecord& rec, TrayArea& tray) {
   return tray.Shell_NotifyIcon(kNimAdd, rec) || tray.Shell_NotifyIcon(kNimModify, rec);
 }
 
+// Fills the record with the icon and the tip of the icon option; true
+// when they changed.
+bool FillTodayInTray(CalendarState& state, const Services& sys) {
+  TrayIconRecord& rec = state.TrayIcon;
+  const auto day = static_cast<unsigned>(state.today.TodayDate.day());
+  const std::int32_t icon = state.IconMode() ? DayPageIcon(static_cast<int>(day))
+                                             : static_cast<std::int32_t>(PictureId::AppIcon);
+  const std::string tip = state.IconMode() ? sys.clock.ShortDateText() : state.tray_start_date;
+  if (rec.hIcon == icon && TrayTipText(rec) == tip) return false;
+  rec = MakeTrayIconRecord(rec.hWnd, icon, tip);
+  return true;
+}
+
 }  // namespace
 
 void AddTrayIcon(CalendarState& state, FrmMain& frm, const Services& sys) {
   // The record is filled even without a tray, so that an icon added when a
   // tray appears later carries the start-up date like one added now.
+  state.tray_start_date = sys.clock.ShortDateText();
   TrayIconRecord& rec = state.TrayIcon;
   rec = MakeTrayIconRecord(frm.hWnd(), static_cast<std::int32_t>(PictureId::AppIcon),
-                           sys.clock.ShortDateText());
+                           state.tray_start_date);
+  FillTodayInTray(state, sys);
   // Without an icon the calendar is as without a tray until one appears.
   if (state.has_tray && !AddIcon(rec, sys.tray)) state.has_tray = false;
   if (!state.has_tray) {
@@ -38,6 +54,19 @@ void AddTrayIcon(CalendarState& state, FrmMain& frm, const Services& sys) {
     return;
   }
   if (!state.Loading || state.ModeShow == 0) frm.SetVisible(false);
+}
+
+void ShowTodayInTray(CalendarState& state, const Services& sys) {
+  // Without a tray the record waits for one, as at start-up.
+  if (FillTodayInTray(state, sys) && state.has_tray) {
+    sys.tray.Shell_NotifyIcon(kNimModify, state.TrayIcon);
+  }
+}
+
+void mnuFormIcon_Click(CalendarState& state, FrmMain& frm, const Services& sys) {
+  state.mode_icon = frm.mnuFormIcon.Checked() ? 0 : 1;
+  frm.mnuFormIcon.SetChecked(state.IconMode());
+  ShowTodayInTray(state, sys);
 }
 
 void Tray_Appeared(CalendarState& state, FrmMain& frm, const Services& sys) {

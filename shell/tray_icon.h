@@ -21,6 +21,15 @@ void AddTrayIcon(CalendarState& state, FrmMain& frm, const Services& sys);
 void Tray_Appeared(CalendarState& state, FrmMain& frm, const Services& sys);
 void Tray_Vanished(CalendarState& state, FrmMain& frm, const Services& sys);
 
+// Gives the tray record the icon and the tip of the icon option: today's
+// day number on the page and today's date while it is on, the program's
+// icon and the start-up date while it is off; the icon in the tray changes
+// when it differs.
+void ShowTodayInTray(CalendarState& state, const Services& sys);
+
+// The options menu's entry that turns the day number in the icon on and off.
+void mnuFormIcon_Click(CalendarState& state, FrmMain& frm, const Services& sys);
+
 // Tray notifications, the mouse message encoded in X: a double-click shows or
 // hides the window, a right press opens the tray menu.
 void Form_MouseMove(FrmMain& frm, const Services& sys, std::int16_t Button, std::int16_t Shift,

@@ -33,6 +33,9 @@ struct CalendarState {
   std::int16_t mode_law = 0;
   // 1 = every day's tip gives its era date and 六曜 (和暦と六曜); any other value: not.
   std::int16_t mode_reki = 0;
+  // 1 = the tray icon shows today's day number and the tip today's date; any
+  // other value: the program's icon and the start-up date.
+  std::int16_t mode_icon = 0;
   // True while the calendar window's load handler runs.
   bool Loading = false;
   Holidays holidays;
@@ -46,6 +49,8 @@ struct CalendarState {
   Today today;
   YearMonth ViewMonth;
   TrayIconRecord TrayIcon;
+  // The date the tray tip gives while the icon shows no day: the start-up's.
+  std::string tray_start_date;
   // Whether there is a tray to live in now; without one the window is never hidden.
   bool has_tray = false;
   // Whether the user has used the calendar window since start-up (a key, a
@@ -66,6 +71,7 @@ struct CalendarState {
   // The one place that says which holiday rules the calendar shows.
   bool LawMode() const { return mode_law == 1; }
   bool RekiMode() const { return mode_reki == 1; }
+  bool IconMode() const { return mode_icon == 1; }
 };
 
 }  // namespace ombrelk

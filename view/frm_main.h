@@ -36,6 +36,7 @@ class FrmMain : public Form {
   MenuItem mnuFormTop{"mnuFormTop", "常に手前に表示"};
   MenuItem mnuFormLaw{"mnuFormLaw", "現行の祝日法で表示"};
   MenuItem mnuFormReki{"mnuFormReki", "和暦と六曜を表示"};
+  MenuItem mnuFormIcon{"mnuFormIcon", "トレイアイコンに日付を表示"};
   MenuItem mnuFormLogin{"mnuFormLogin", "ログイン時に起動"};
   MenuItem mnuTray{"mnuTray", "トレイ"};
   MenuItem mnuDisp{"mnuDisp", "Ombrelk 表示"};

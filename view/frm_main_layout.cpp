@@ -122,7 +122,8 @@ void FrmMain::LayOut() {
   controls.push_back(&lblYM);
   LayOutReadingOrder();
 
-  mnuSet.items = {&mnuFormShow, &mnuFormTop, &mnuFormLaw, &mnuFormReki, &mnuFormLogin};
+  mnuSet.items = {&mnuFormShow, &mnuFormTop,  &mnuFormLaw,
+                  &mnuFormReki, &mnuFormIcon, &mnuFormLogin};
   mnuTray.items = {&mnuDisp, &mnuEnd, &mnuSep, &mnuVersion};
   mnuSet.SetVisible(false);
   mnuTray.SetVisible(false);

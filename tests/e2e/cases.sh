@@ -281,8 +281,8 @@ case_no_tray() {
   still_running
   wmctrl -i -a "$(calendar_window)"
   wait_for_shown
-  # The tray menu's entries have joined the settings menu: the seventh is the exit.
-  settings_menu 7
+  # The tray menu's entries have joined the settings menu: the eighth is the exit.
+  settings_menu 8
   expect_exit "$prog_pid" "the exit entry of the settings menu to end the calendar"
   expect_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 0 0 0
 }
@@ -383,6 +383,26 @@ case_sni_activation() {
   pick_entry 2
   expect_exit "$prog_pid" "the exit entry to end the calendar"
   expect_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 1 0 0
+}
+
+# The day in the icon on a StatusNotifierItem tray: the item offers the
+# page drawn at each size a panel may show, not one picture to scale, and
+# changes it when the option is turned on.
+sni_pixmaps() { /usr/bin/python3 "$here/sni_host.py" pixmaps "$work/sni-items" "$OUT"; }
+sni_offers_day() { [[ $(sni_pixmaps | sort -n | tr '\n' ' ') == "$1" ]]; }
+
+case_sni_day_icon() {
+  start_on_sni_tray 1
+  local plain
+  plain=$(sni_pixmaps | tr '\n' ' ')
+  settings_menu 5  # トレイアイコンに日付を表示: on
+  wait_for 10 "the item to offer the day's page at every panel size" \
+    sni_offers_day "16x16 22x22 24x24 32x32 48x48 64x64 "
+  [[ $plain != "16x16 22x22 24x24 32x32 48x48 64x64 " ]] ||
+    fail "the program's own icon already offered the drawn sizes"
+  kill -TERM "$prog_pid"
+  expect_exit "$prog_pid" "SIGTERM to end the calendar"
+  expect_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 1 0 0 "MODE_ICON:1"
 }
 
 case_sni_tray_vanishes() {
@@ -512,8 +532,32 @@ case_midnight() {
   import -window "$w" "$OUT/after-midnight.png"
 }
 
-# The menu entry's launcher: the calendar runs in its settings folder, and a
-# file left in the home folder is copied there once.
+# The day in the icon docked in an XEmbed tray: turned on from the settings
+# menu, the icon's picture changes, and again at midnight as the day does.
+icon_sum() { import -window "$(tray_icon)" rgb:- 2>/dev/null | md5sum | cut -c1-32; }
+icon_differs() { [[ $(icon_sum) != "$1" ]]; }
+
+case_xembed_day_icon() {
+  fake_now='2027-05-03 23:59:35'  # room for a slow start before midnight
+  start_with 1 0 0 tray
+  wait_for_icon
+  wait_for_shown
+  sleep 0.5  # the icon painted
+  local plain dated
+  plain=$(icon_sum)
+  settings_menu 5  # トレイアイコンに日付を表示: on
+  wait_for 5 "the icon to show the day" icon_differs "$plain"
+  sleep 0.5
+  dated=$(icon_sum)
+  import -window root "$OUT/xembed-day-3.png"
+  wait_for 40 "the icon to follow the date" icon_differs "$dated"
+  sleep 0.5
+  import -window root "$OUT/xembed-day-4.png"
+  kill -TERM "$prog_pid"
+  expect_exit "$prog_pid" "SIGTERM to end the calendar"
+  expect_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 1 0 0 "MODE_ICON:1"
+}
+
 # The start at login: an autostart entry that runs the launcher beside the
 # program, written and removed from the settings menu.
 case_login_start() {
@@ -521,19 +565,21 @@ case_login_start() {
   start_with 1 0 0 tray
   wait_for_icon
   wait_for_shown
-  settings_menu 5  # ログイン時に起動: on
+  settings_menu 6  # ログイン時に起動: on
   wait_for 10 "the autostart entry" test -f "$entry"
   local exec
   exec=$(sed -n 's/^Exec=//p' "$entry")
   [[ $exec == "$(cd "$(dirname "$PROGRAM")" && pwd)/ombrelk-launch" && -x $exec ]] ||
     fail "the entry runs '$exec', not the launcher beside $PROGRAM"
-  settings_menu 5  # off
+  settings_menu 6  # off
   wait_for 10 "the autostart entry to go" not test -e "$entry"
   tray_menu 2
   expect_exit "$prog_pid" "the exit entry to end the calendar"
   expect_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 1 0 0
 }
 
+# The menu entry's launcher: the calendar runs in its settings folder, and a
+# file left in the home folder is copied there once.
 case_launcher() {
   write_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 1 0 0
   mv "$work/calendar/Ombrelk.ini" "$HOME/Ombrelk.ini"

@@ -8,12 +8,18 @@
                                 calls Activate, ContextMenu or SecondaryActivate
                                 on the item registered last, as a panel does
                                 on a click
+  sni_host.py pixmaps RECORD DIR
+                                prints the size ("WxH") of each pixmap the item
+                                registered last offers as its icon, and writes
+                                each to DIR as sni-icon-WxH.png
 
 The host vanishes when it is killed and comes back when it is started again.
 """
 import asyncio
 import signal
+import struct
 import sys
+import zlib
 
 from dbus_next import BusType, Message, MessageFlag
 from dbus_next.aio import MessageBus
@@ -97,8 +103,40 @@ async def call(member, record):
     bus.disconnect()
 
 
+def write_png(path, width, height, argb):
+    """An 8-bit RGBA PNG of the item's ARGB32 pixels (network byte order)."""
+    rows = b""
+    for y in range(height):
+        rows += b"\0"
+        for x in range(width):
+            a, r, g, b = argb[(y * width + x) * 4:(y * width + x) * 4 + 4]
+            rows += bytes((r, g, b, a))
+
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+
+    with open(path, "wb") as out:
+        out.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0))
+                  + chunk(b"IDAT", zlib.compress(rows)) + chunk(b"IEND", b""))
+
+
+async def pixmaps(record, folder):
+    with open(record, encoding="utf-8") as f:
+        service, path = f.read().split("\n")[-2].split()
+    bus = await MessageBus(bus_type=BusType.SESSION).connect()
+    reply = await bus.call(Message(destination=service, path=path,
+                                   interface="org.freedesktop.DBus.Properties", member="Get",
+                                   signature="ss", body=["org.kde.StatusNotifierItem", "IconPixmap"]))
+    bus.disconnect()
+    for width, height, argb in reply.body[0].value:
+        print(f"{width}x{height}")
+        write_png(f"{folder}/sni-icon-{width}x{height}.png", width, height, argb)
+
+
 if __name__ == "__main__":
     if sys.argv[1] == "host":
         asyncio.run(host(sys.argv[2]))
+    elif sys.argv[1] == "pixmaps":
+        asyncio.run(pixmaps(sys.argv[2], sys.argv[3]))
     else:
         asyncio.run(call(sys.argv[2], sys.argv[3]))

@@ -33,6 +33,7 @@ void Require(bool holds, const char* what) {
 struct Modes {
   bool law = false;
   bool reki = false;
+  bool icon = false;
   friend bool operator==(const Modes&, const Modes&) = default;
 };
 
@@ -42,7 +43,8 @@ bool IsSavedLineCount(std::string_view text, std::size_t lines, const Modes& mod
   std::string tail;
   if (modes.law) tail += "MODE_LAW :1\r\n";
   if (modes.reki) tail += "MODE_REKI:1\r\n";
-  const std::size_t optional = (modes.law ? 1 : 0) + (modes.reki ? 1 : 0);
+  if (modes.icon) tail += "MODE_ICON:1\r\n";
+  const std::size_t optional = (modes.law ? 1 : 0) + (modes.reki ? 1 : 0) + (modes.icon ? 1 : 0);
   return lines == 7 + optional && text.ends_with(tail);
 }
 
@@ -96,7 +98,9 @@ Run StartAndExit(MemoryFileSystem& fs, const Machine& m) {
           "the law entry's check mark");
   Require(program.frmMain.mnuFormReki.Checked() == program.state.RekiMode(),
           "the reki entry's check mark");
-  const Modes modes{program.state.LawMode(), program.state.RekiMode()};
+  Require(program.frmMain.mnuFormIcon.Checked() == program.state.IconMode(),
+          "the icon entry's check mark");
+  const Modes modes{program.state.LawMode(), program.state.RekiMode(), program.state.IconMode()};
   program.frmMain.mnuEnd.Click();
   Require(platform.ended, "the exit ends the program");
   return Run{platform.errors.str(), modes};

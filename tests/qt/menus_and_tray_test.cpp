@@ -36,8 +36,10 @@ TEST(SettingsMenu, EntriesMirrorTheModelAndChangeTheWindow) {
   FrmMain& f = run.Start();
   ASSERT_TRUE(run.main().windowFlags() & Qt::WindowStaysOnTopHint);
   WithOpenMenu(run, f.mnuSet, [&](QMenu& menu) {
-    EXPECT_EQ(Texts(menu), (std::vector<std::string>{"起動時にウィンドウを表示", "常に手前に表示",
-                                                     "現行の祝日法で表示", "和暦と六曜を表示", "ログイン時に起動"}));
+    EXPECT_EQ(Texts(menu),
+              (std::vector<std::string>{"起動時にウィンドウを表示", "常に手前に表示",
+                                        "現行の祝日法で表示", "和暦と六曜を表示",
+                                        "トレイアイコンに日付を表示", "ログイン時に起動"}));
     EXPECT_TRUE(menu.actions()[0]->isChecked());
     EXPECT_TRUE(menu.actions()[1]->isChecked());
     menu.actions()[1]->trigger();
@@ -71,10 +73,10 @@ TEST(SettingsMenu, WithoutATrayItCarriesTheTrayEntries) {
   run.tray.available = false;
   FrmMain& f = run.Start();
   WithOpenMenu(run, f.mnuSet, [&](QMenu& menu) {
-    EXPECT_EQ(Texts(menu),
-              (std::vector<std::string>{"起動時にウィンドウを表示", "常に手前に表示",
-                                        "現行の祝日法で表示", "和暦と六曜を表示", "ログイン時に起動", "-",
-                                        "Ombrelk 表示", "Ombrelk 終了", "-", "バージョン情報"}));
+    EXPECT_EQ(Texts(menu), (std::vector<std::string>{
+                               "起動時にウィンドウを表示", "常に手前に表示", "現行の祝日法で表示",
+                               "和暦と六曜を表示", "トレイアイコンに日付を表示", "ログイン時に起動",
+                               "-", "Ombrelk 表示", "Ombrelk 終了", "-", "バージョン情報"}));
   });
 }
 

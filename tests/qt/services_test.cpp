@@ -5,18 +5,21 @@
 #include <QApplication>
 #include <QLockFile>
 #include <QMessageBox>
+#include <QPainter>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
 
+#include "platform/backends/qt/app_icon_engine.h"
 #include "platform/backends/qt/key_mapping.h"
 #include "platform/backends/qt/qt_desktop_shell.h"
 #include "platform/backends/qt/qt_login_start.h"
 #include "platform/backends/qt/qt_pictures.h"
 #include "platform/runtime_values/twips.h"
 #include "qt_run.h"
+#include "view/pictures/app_icon_drawing.h"
 #include "view/pictures/icon_files.h"
 
 namespace ombrelk::testing {
@@ -221,6 +224,24 @@ TEST(Pictures, ShowWhatQtReadsFromTheirXpm) {
     const QImage read = QImage::fromData(QByteArray::fromStdString(bytes), format);
     ASSERT_FALSE(read.isNull()) << format;
     EXPECT_EQ(argb(read), expected) << format;
+  }
+}
+
+// The day's page is drawn for whatever size it is painted or asked at, as
+// an XEmbed tray paints it into its icon window: never a scaled pixmap.
+TEST(Pictures, TheDayIconIsDrawnAtEachSizeAskedFor) {
+  const QIcon icon = DrawnAppIcon(7);
+  for (const int side : {16, 26, 32, 40}) {
+    const QImage drawn = ArgbQImage(DrawAppIcon(side, 7));
+    QImage painted(side, side, QImage::Format_ARGB32);
+    painted.fill(Qt::transparent);
+    {
+      QPainter painter(&painted);
+      icon.paint(&painter, painted.rect());
+    }
+    EXPECT_EQ(painted, drawn) << side;
+    EXPECT_EQ(icon.pixmap(side, side).toImage().convertToFormat(QImage::Format_ARGB32), drawn)
+        << side;
   }
 }
 

@@ -44,8 +44,8 @@ inline std::string FirstStartFile() {
                "MODE_SHOW:1", "MODE_TOP :1"});
 }
 
-// What a shut-down writes: seven lines in their fixed order, then the law
-// mode's and the reki mode's lines when they are given.
+// What a shut-down writes: seven lines in their fixed order, then the law,
+// reki and icon modes' lines when they are given.
 struct Saved {
   std::string top = "360";
   std::string left = "75";
@@ -56,11 +56,13 @@ struct Saved {
   std::string min = "0";
   std::string law{};   // empty: no "MODE_LAW :" line
   std::string reki{};  // empty: no "MODE_REKI:" line
+  std::string icon{};  // empty: no "MODE_ICON:" line
   std::string Text() const {
     return Crlf({"FORMTOP  :" + top, "FORMLEFT :" + left, "STARTWDAY:" + weekday, holidays,
                  "MODE_SHOW:" + show, "MODE_TOP :" + top_mode, "MODE_MIN :" + min}) +
            (law.empty() ? "" : Crlf({"MODE_LAW :" + law})) +
-           (reki.empty() ? "" : Crlf({"MODE_REKI:" + reki}));
+           (reki.empty() ? "" : Crlf({"MODE_REKI:" + reki})) +
+           (icon.empty() ? "" : Crlf({"MODE_ICON:" + icon}));
   }
 };
 

@@ -59,6 +59,9 @@ void ToggleLaw(FrmMain& frm) {
 void ToggleReki(FrmMain& frm) {
   frm.mnuFormReki.Click();
 }
+void ToggleIcon(FrmMain& frm) {
+  frm.mnuFormIcon.Click();
+}
 
 TEST(SettingsFile, FromStartUpToShutDown) {
   const std::string example = ExampleFile();
@@ -201,6 +204,27 @@ TEST(SettingsFile, FromStartUpToShutDown) {
        Crlf({"FORMTOP  :360", "FORMLEFT :75"}),
        {Nothing},
        Saved{}.Text()},
+      // The icon mode's line likewise, last.
+      {"icon mode on",
+       Saved{.icon = "1"}.Text(),
+       std::nullopt,
+       {Nothing},
+       Saved{.icon = "1"}.Text()},
+      {"icon mode turned on with the other two",
+       Saved{}.Text(),
+       std::nullopt,
+       {ToggleIcon, ToggleReki, ToggleLaw},
+       Saved{.law = "1", .reki = "1", .icon = "1"}.Text()},
+      {"icon mode turned off",
+       Saved{.icon = "1"}.Text(),
+       std::nullopt,
+       {ToggleIcon},
+       Saved{}.Text()},
+      {"icon mode not a number",
+       Saved{.icon = "x"}.Text(),
+       Crlf({"FORMTOP  :360", "FORMLEFT :75"}),
+       {Nothing},
+       Saved{}.Text()},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.name);
@@ -209,6 +233,7 @@ TEST(SettingsFile, FromStartUpToShutDown) {
     Program& p = run.Start();
     EXPECT_EQ(p.frmMain.mnuFormLaw.Checked(), p.state.LawMode());
     EXPECT_EQ(p.frmMain.mnuFormReki.Checked(), p.state.RekiMode());
+    EXPECT_EQ(p.frmMain.mnuFormIcon.Checked(), p.state.IconMode());
 
     EXPECT_EQ(run.ReadSettings(), r.recreated ? *r.recreated : *r.file);
     const bool backup = r.recreated && r.file;

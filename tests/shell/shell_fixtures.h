@@ -45,9 +45,11 @@ inline std::string ZOrderCall(const FrmMain& frm, int insert_after, int x, int y
          std::to_string(y) + ", " + pixels(2775) + ", " + pixels(frm.Height()) + ", 0x50)";
 }
 
-inline std::string TrayCall(int message, const std::string& tip = "2000/05/07") {
+// icon: the record's hIcon, 0 for the program's icon (PictureId::AppIcon).
+inline std::string TrayCall(int message, const std::string& tip = "2000/05/07", int icon = 0) {
   return "Shell_NotifyIcon(" + std::to_string(message) +
-         ", size=88, hwnd=0x1001, id=1, flags=7, msg=512, tip=" + tip + ")";
+         ", size=88, hwnd=0x1001, id=1, flags=7, msg=512, icon=" + std::to_string(icon) +
+         ", tip=" + tip + ")";
 }
 
 // ForceForeground's six calls, with the headless platform's threads: the

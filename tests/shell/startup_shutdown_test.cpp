@@ -16,6 +16,7 @@
 #include "settings/settings_fixtures.h"
 #include "shell/shell_fixtures.h"
 #include "view/day_grid.h"
+#include "view/pictures/tray_picture.h"
 
 namespace ombrelk {
 namespace {
@@ -275,8 +276,9 @@ TEST(NoTray, TheWindowIsNeverHidden) {
     EXPECT_EQ(frm.mnuFormTop.Checked(), r.on_top);
     EXPECT_EQ(frm.mnuSet.items,
               (std::vector<MenuItem*>{&frm.mnuFormShow, &frm.mnuFormTop, &frm.mnuFormLaw,
-                                      &frm.mnuFormReki, &frm.mnuFormLogin, &frm.mnuSetSep, &frm.mnuDisp, &frm.mnuEnd,
-                                      &frm.mnuSep, &frm.mnuVersion}));
+                                      &frm.mnuFormReki, &frm.mnuFormIcon, &frm.mnuFormLogin,
+                                      &frm.mnuSetSep, &frm.mnuDisp, &frm.mnuEnd, &frm.mnuSep,
+                                      &frm.mnuVersion}));
     frm.mnuEnd.Click();
     EXPECT_EQ(CountOf(run.platform.calls, "Shell_NotifyIcon"), 0U);
     EXPECT_NE(run.ReadSettings().find("MODE_MIN :0\r\n"), std::string::npos);
@@ -286,16 +288,18 @@ TEST(NoTray, TheWindowIsNeverHidden) {
 TEST(NoTray, WithATrayTheSettingsMenuHoldsOnlyTheOptions) {
   HeadlessRun run;
   FrmMain& frm = run.Start().frmMain;
-  EXPECT_EQ(frm.mnuSet.items, (std::vector<MenuItem*>{&frm.mnuFormShow, &frm.mnuFormTop,
-                                                      &frm.mnuFormLaw, &frm.mnuFormReki, &frm.mnuFormLogin}));
+  EXPECT_EQ(frm.mnuSet.items,
+            (std::vector<MenuItem*>{&frm.mnuFormShow, &frm.mnuFormTop, &frm.mnuFormLaw,
+                                    &frm.mnuFormReki, &frm.mnuFormIcon, &frm.mnuFormLogin}));
   EXPECT_EQ(frm.mnuTray.items,
             (std::vector<MenuItem*>{&frm.mnuDisp, &frm.mnuEnd, &frm.mnuSep, &frm.mnuVersion}));
 }
 
 // The calendar runs for days: when the date may have changed (midnight, a
 // resume, a clock or time-zone change) the caption and today's mark follow,
-// the month on display stays unless it was the current one, and the tray tip
-// keeps the start-up date.
+// the month on display stays unless it was the current one, and the tray
+// icon keeps the start-up date, unless it shows the day: then its picture
+// and its tip follow the date.
 TEST(DayChange, TheCaptionAndTheMonthFollowTheDate) {
   using namespace std::chrono;
   const struct {
@@ -315,20 +319,31 @@ TEST(DayChange, TheCaptionAndTheMonthFollowTheDate) {
       {"clock set back", 2000y / 5 / 7, 314, 2000y / 5 / 6, "2000/05/06", "2000/05", 6},
   };
   for (const auto& r : rows) {
-    SCOPED_TRACE(r.name);
-    HeadlessRun run(r.start);
-    Program& p = run.Start();
-    FrmMain& frm = p.frmMain;
-    if (r.shift != 314) frm.cmdSwitchMonth(r.shift).Click();
-    run.platform.today = r.now;
-    p.Clock_DayMayHaveChanged();
-    EXPECT_EQ(frm.Caption(), r.caption);
-    EXPECT_EQ(frm.lblYM.Caption(), r.month);
-    for (int i = 0; i < frm.lblDay.Count(); ++i) {
-      const bool today = frm.lblDay(i).Caption() == std::to_string(r.yellow_day);
-      EXPECT_EQ(frm.lblDay(i).ForeColor() == kYellow, today) << i;
+    for (const bool day_in_icon : {false, true}) {
+      SCOPED_TRACE(::testing::Message() << r.name << (day_in_icon ? ", day in the icon" : ""));
+      HeadlessRun run(r.start);
+      Program& p = run.Start();
+      FrmMain& frm = p.frmMain;
+      if (day_in_icon) frm.mnuFormIcon.Click();
+      if (r.shift != 314) frm.cmdSwitchMonth(r.shift).Click();
+      const std::size_t before = run.platform.calls.size();
+      run.platform.today = r.now;
+      p.Clock_DayMayHaveChanged();
+      EXPECT_EQ(frm.Caption(), r.caption);
+      EXPECT_EQ(frm.lblYM.Caption(), r.month);
+      for (int i = 0; i < frm.lblDay.Count(); ++i) {
+        const bool today = frm.lblDay(i).Caption() == std::to_string(r.yellow_day);
+        EXPECT_EQ(frm.lblDay(i).ForeColor() == kYellow, today) << i;
+      }
+      const int page_of_today = DayPageIcon(static_cast<int>(unsigned{r.now.day()}));
+      const std::vector<std::string> since = CallsSince(run, before);
+      EXPECT_EQ(CountOf(since, "Shell_NotifyIcon"), day_in_icon ? 1U : 0U);
+      if (day_in_icon) {
+        EXPECT_NE(std::find(since.begin(), since.end(),
+                            testing::TrayCall(kNimModify, r.caption, page_of_today)),
+                  since.end());
+      }
     }
-    EXPECT_EQ(CountOf(run.platform.calls, "Shell_NotifyIcon"), 1U);
   }
 }
 

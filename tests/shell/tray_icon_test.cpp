@@ -221,7 +221,7 @@ TEST(TrayComesAndGoes, TheWindowFollowsTheTray) {
       EXPECT_EQ(frm.WindowState(), WindowState::Normal);  // back in normal size
     }
     // The five options, then the separator and the four tray entries when they joined.
-    EXPECT_EQ(frm.mnuSet.items.size(), r.tray_entries_in_settings ? 10U : 5U);
+    EXPECT_EQ(frm.mnuSet.items.size(), r.tray_entries_in_settings ? 11U : 6U);
     EXPECT_EQ(CallsTo(run, "Shell_NotifyIcon"), r.tray_calls);
   }
 }

@@ -195,7 +195,8 @@ TEST_F(FrmMainLayout, HiddenPopUpMenus) {
   EXPECT_FALSE(frm.mnuTray.Visible());
   EXPECT_EQ(captions(frm.mnuSet),
             (std::vector<std::string>{"起動時にウィンドウを表示", "常に手前に表示",
-                                      "現行の祝日法で表示", "和暦と六曜を表示", "ログイン時に起動"}));
+                                      "現行の祝日法で表示", "和暦と六曜を表示",
+                                      "トレイアイコンに日付を表示", "ログイン時に起動"}));
   EXPECT_EQ(captions(frm.mnuTray),
             (std::vector<std::string>{"Ombrelk 表示", "Ombrelk 終了", "-", "バージョン情報"}));
 }

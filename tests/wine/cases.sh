@@ -152,6 +152,24 @@ case_options_menu() {
   expect_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 0 1 0
 }
 
+# The day in the icon: turned on from the settings menu, the icon docked in
+# the tray turns to the page with today's number, and the option is saved.
+case_day_icon() {
+  start_with 1 0 0 tray
+  wait_for_icon
+  wait_for_shown
+  sleep 0.5  # the icon painted
+  local plain
+  plain=$(icon_sum)
+  settings_menu 5  # トレイアイコンに日付を表示: on
+  wait_for 10 "the docked icon to show the day" icon_differs "$plain"
+  sleep 0.5
+  import -window root "$OUT/day-icon.png"
+  tray_menu 2
+  expect_exit "$prog_pid" "the exit entry to end the calendar"
+  expect_settings "$TOP" "$LEFT" Monday "$HOLIDAYS" 1 0 0 "MODE_ICON:1"
+}
+
 # The login entry: a shortcut in the user's Startup folder that starts this
 # .exe in the folder the calendar started in, where its Ombrelk.ini is.
 startup_link() { find "$WINEPREFIX/drive_c/users" -ipath '*/Startup/Ombrelk.lnk' | grep .; }
@@ -161,7 +179,7 @@ case_login_start() {
   wait_for_icon
   wait_for_shown
   holds_for 1 "no shortcut before the entry is chosen" not startup_link
-  settings_menu 5  # ログイン時に起動: on
+  settings_menu 6  # ログイン時に起動: on
   wait_for 10 "the shortcut in the Startup folder" startup_link
   # The target's path is kept as ANSI text, the working folder as UTF-16.
   local link texts want
@@ -172,7 +190,7 @@ case_login_start() {
     grep -qF -- "${want,,}" <<<"$texts" || fail "the shortcut does not name $want: $texts"
     log "the shortcut names $want"
   done
-  settings_menu 5  # off
+  settings_menu 6  # off
   wait_for 10 "the shortcut to go" not startup_link
   tray_menu 2
   expect_exit "$prog_pid" "the exit entry to end the calendar"

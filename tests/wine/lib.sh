@@ -188,9 +188,9 @@ tray_menu() {
 }
 
 # The settings menu: show at start-up, always on top, today's holiday law,
-# the era date with its 六曜, start at login.
+# the era date with its 六曜, the day in the tray icon, start at login.
 settings_menu() {
-  menu_rows=(1 1 1 1 1)
+  menu_rows=(1 1 1 1 1 1)
   click_at 90 70 3
   wait_for 10 "the settings menu" popup_menu
   pick_entry "$1"

@@ -36,7 +36,7 @@ bool HeadlessPlatform::Shell_NotifyIcon(int message, const TrayIconRecord& r) {
       "Shell_NotifyIcon(" + std::to_string(message) + ", size=" + std::to_string(r.cbSize) +
       ", hwnd=" + Hex(static_cast<std::uint32_t>(r.hWnd)) + ", id=" + std::to_string(r.uID) +
       ", flags=" + std::to_string(r.uFlags) + ", msg=" + std::to_string(r.uCallbackMessage) +
-      ", tip=" + std::string(r.szTip.data()) + ")");
+      ", icon=" + std::to_string(r.hIcon) + ", tip=" + std::string(r.szTip.data()) + ")");
   if (message == kNimModify) return tray_modify_succeeds;
   if (message == kNimAdd && tray_adds_to_fail > 0) {
     --tray_adds_to_fail;

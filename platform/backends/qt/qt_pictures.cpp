@@ -4,10 +4,8 @@
 
 namespace ombrelk {
 
-namespace {
-
 // The decoded pixels are 0xAARRGGBB words, which is QImage's ARGB32 layout.
-QImage ImageOf(const ArgbImage& picture) {
+QImage ArgbQImage(const ArgbImage& picture) {
   if (picture.pixels.empty()) return {};
   const QImage view(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width,
                     picture.height, static_cast<qsizetype>(picture.width) * 4,
@@ -15,10 +13,8 @@ QImage ImageOf(const ArgbImage& picture) {
   return view.copy();  // the view borrows the pixels, the copy owns its own
 }
 
-}  // namespace
-
 QPixmap PicturePixmap(PictureId id) {
-  return QPixmap::fromImage(ImageOf(PictureImage(id)));
+  return QPixmap::fromImage(ArgbQImage(PictureImage(id)));
 }
 
 QIcon PictureIcon(PictureId id) {
@@ -27,7 +23,7 @@ QIcon PictureIcon(PictureId id) {
 
 QCursor PictureCursor(PictureId id) {
   const ArgbImage picture = PictureImage(id);
-  const QPixmap pixmap = QPixmap::fromImage(ImageOf(picture));
+  const QPixmap pixmap = QPixmap::fromImage(ArgbQImage(picture));
   if (!picture.hot_spot) return QCursor(pixmap);
   return QCursor(pixmap, picture.hot_spot->x, picture.hot_spot->y);
 }

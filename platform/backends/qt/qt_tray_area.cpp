@@ -2,10 +2,12 @@
 
 #include <string_view>
 
+#include "platform/backends/qt/app_icon_engine.h"
 #include "platform/backends/qt/qt_pictures.h"
 #include "platform/backends/qt/units.h"
 #include "platform/runtime_values/tray_notification.h"
 #include "view/pictures/pictures.h"
+#include "view/pictures/tray_picture.h"
 
 namespace ombrelk {
 
@@ -17,6 +19,7 @@ QString TipText(const TrayIconRecord& record) {
 }
 
 QIcon IconOf(const TrayIconRecord& record) {
+  if (const auto day = DayOfIcon(record.hIcon)) return DrawnAppIcon(day);
   return PictureIcon(static_cast<PictureId>(record.hIcon));
 }
 

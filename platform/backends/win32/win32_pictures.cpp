@@ -6,7 +6,10 @@
 namespace ombrelk {
 
 HICON MakePictureIcon(PictureId id, bool is_icon) {
-  const ArgbImage picture = PictureImage(id);
+  return MakeIconFromImage(PictureImage(id), is_icon);
+}
+
+HICON MakeIconFromImage(const ArgbImage& picture, bool is_icon) {
   if (picture.width <= 0 || picture.height <= 0) return nullptr;
   BITMAPV5HEADER header{};
   header.bV5Size = sizeof(header);

@@ -10,5 +10,7 @@ namespace ombrelk {
 // program's pictures, in 32-bit colour with its transparency. The caller
 // destroys it. Null for a picture without pixels.
 HICON MakePictureIcon(PictureId id, bool is_icon);
+// The same from pixels already at hand (a drawn picture).
+HICON MakeIconFromImage(const ArgbImage& picture, bool is_icon);
 
 }  // namespace ombrelk
