@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "platform/backends/stdfs/native_files.h"
+#include "platform/services/path_text.h"
 
 namespace ombrelk {
 
@@ -22,7 +23,7 @@ std::filesystem::path TemporaryName(const std::filesystem::path& target) {
   std::string suffix = ".tmp";
   for (int i = 0; i < 6; ++i) suffix += kLetters[pick(random)];
   std::filesystem::path temp = target;
-  temp += suffix;
+  temp += PathFromUtf8(suffix);
   return temp;
 }
 

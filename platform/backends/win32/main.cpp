@@ -8,6 +8,7 @@
 
 #include "platform/backends/win32/program_windows.h"
 #include "platform/backends/win32/win32_platform.h"
+#include "platform/services/path_text.h"
 #include "program/program.h"
 #include "settings/settings_keys.h"
 
@@ -19,8 +20,9 @@ int main() {
   InitCommonControlsEx(&controls);
 
   ombrelk::Win32Platform platform(GetModuleHandleW(nullptr));
-  ombrelk::Program program(platform.services(),
-                           std::filesystem::current_path() / ombrelk::kSettingsFileName);
+  ombrelk::Program program(
+      platform.services(),
+      std::filesystem::current_path() / ombrelk::PathFromUtf8(ombrelk::kSettingsFileName));
   ombrelk::ProgramWindows windows(program, platform);
 
   windows.RunStartUp(program);
