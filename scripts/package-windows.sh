@@ -50,10 +50,17 @@ with zipfile.ZipFile(sys.argv[1], "w", zipfile.ZIP_DEFLATED, compresslevel=9) as
 PY
 done
 
-makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" \
-  -DEXE64="$PWD/build-win64/ombrelk.exe" -DEXE32="$PWD/build-win32/ombrelk.exe" \
-  -DICON="$PWD/build-win64/platform/backends/win32/ombrelk.ico" -DLICENSE="$stage/LICENSE.txt" \
-  -DOUTFILE="$(realpath "$dist")/Ombrelk-$version-setup.exe" packaging/windows/ombrelk.nsi
+# The installer is a 32-bit program, so that it starts on every Windows. Wine
+# here runs 64-bit programs only: the Wine installer case installs a 64-bit
+# build of the same script, made beside the 64-bit program.
+nsis() {
+  makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" \
+    -DEXE64="$PWD/build-win64/ombrelk.exe" -DEXE32="$PWD/build-win32/ombrelk.exe" \
+    -DICON="$PWD/build-win64/platform/backends/win32/ombrelk.ico" -DLICENSE="$stage/LICENSE.txt" \
+    "$@" packaging/windows/ombrelk.nsi
+}
+nsis -DOUTFILE="$(realpath "$dist")/Ombrelk-$version-setup.exe"
+nsis -DTARGET=amd64-unicode -DOUTFILE="$PWD/build-win64/Ombrelk-$version-setup-amd64.exe"
 for f in "$dist/Ombrelk-$version-setup.exe" "$dist/Ombrelk-$version-win64.zip" \
   "$dist/Ombrelk-$version-win32.zip"; do
   echo "$f: $(stat -c %s "$f") bytes"

@@ -6,6 +6,8 @@
 ;   ICON      the program's icon as .ico
 ;   LICENSE   the licence text
 ;   OUTFILE   where the installer goes
+;   TARGET    optional: amd64-unicode for a 64-bit installer (the shipped one
+;             is 32-bit, so that it starts on every Windows)
 ; Nothing here depends on the time or the machine it is built on (no
 ; !define /date, the files' times not kept), so the same inputs give the
 ; same installer.
@@ -16,6 +18,9 @@
 ; /S, unless /PURGE is given.
 
 Unicode true
+!ifdef TARGET
+Target ${TARGET}
+!endif
 SetCompressor /SOLID lzma
 SetDateSave off
 RequestExecutionLevel user
@@ -69,7 +74,8 @@ VIAddVersionKey /LANG=1041 "LegalCopyright" "Copyright (c) 2026 The Ombrelk deve
 !insertmacro MUI_LANGUAGE "Japanese"
 
 ; Closes every window of a running calendar (its calendar window ends it and
-; saves its settings, as its close button does) and waits for it to go.
+; saves its settings, as its close button does; its other windows only hide)
+; and waits for them to go.
 ; Silent, a calendar that does not close stops the setup with exit code 2;
 ; otherwise the user is asked to end it and retry.
 !macro CLOSE_RUNNING un
@@ -80,7 +86,10 @@ Function ${un}CloseRunning
     FindWindow $R0 "${WINDOW_CLASS}"
     StrCmp $R0 0 closed
     IntCmp $R1 50 stuck 0 stuck
-    SendMessage $R0 ${WM_CLOSE} 0 0 /TIMEOUT=2000
+    next:
+      SendMessage $R0 ${WM_CLOSE} 0 0 /TIMEOUT=2000
+      FindWindow $R0 "${WINDOW_CLASS}" "" 0 $R0
+      StrCmp $R0 0 0 next
     Sleep 200
     IntOp $R1 $R1 + 1
     Goto loop
