@@ -54,15 +54,4 @@ ReadResult StdFileSystem::ReadAll(const std::filesystem::path& path) {
   return {ReadResult::Status::kRead, std::move(content), {}};
 }
 
-bool StdFileSystem::Exists(const std::filesystem::path& path) {
-  std::error_code ec;
-  // A dangling link takes its name too; a name that cannot be looked at counts as taken.
-  return std::filesystem::symlink_status(path, ec).type() != std::filesystem::file_type::not_found;
-}
-
-void StdFileSystem::Remove(const std::filesystem::path& path) {
-  std::error_code ec;
-  std::filesystem::remove(path, ec);
-}
-
 }  // namespace ombrelk
