@@ -44,6 +44,8 @@ ManifestDPIAware true
 Name "Ombrelk ${VERSION}"
 OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\Ombrelk"
+; An upgrade goes where the last install went.
+InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 BrandingText "Ombrelk ${VERSION}"
 
 VIProductVersion "${VERSION}.0.0"
