@@ -23,7 +23,7 @@ package_packages=(dpkg-dev binutils lintian appstream desktop-file-utils)
 
 windows_packages=(cmake make g++ g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix googletest)
 wine_packages=(wine wine64 locales fonts-ipafont-gothic xvfb jwm xdotool wmctrl x11-utils faketime
-               imagemagick)
+               imagemagick nsis zip)
 
 case "${1:-build}" in
   build) packages=("${build_packages[@]}") ;;

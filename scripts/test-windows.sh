@@ -10,6 +10,8 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh wine
 scripts/build-windows.sh
 cmake --build build-win64 -j"$(nproc)"
+# The installer and the zips in dist/, which the Wine installer case installs.
+scripts/package-windows.sh
 tests/wine/check_imports.sh build-win32/platform/backends/win32/ombrelk.exe i686-w64-mingw32-objdump \
   i686-w64-mingw32-strip
 

@@ -5,13 +5,14 @@
 #include <cmath>
 #include <functional>
 #include <optional>
-#include <ostream>
 #include <string>
 #include <string_view>
 
 #include "platform/runtime_values/number_text.h"
 #include "platform/runtime_values/text_functions.h"
+#include "platform/services/error_sink.h"
 #include "platform/services/failure_reasons.h"
+#include "platform/services/path_text.h"
 #include "settings/durable_write.h"
 #include "settings/settings_keys.h"
 #include "settings/settings_text.h"
@@ -23,13 +24,13 @@ namespace ombrelk {
 namespace {
 
 // What reading and writing the file touch: the shared state, the calendar
-// window's place, check marks and visibility, the files, the error stream, and
+// window's place, check marks and visibility, the files, the error sink, and
 // the window options' z-order, which the caller applies.
 struct SettingsTarget {
   CalendarState& state;
   FrmMain& frm;
   FileSystem& files;
-  std::ostream& errors;
+  ErrorSink& errors;
   const std::function<void()>& apply_top_most;
 };
 
@@ -137,10 +138,8 @@ std::string ReasonText(const IoResult& failed) {
 
 std::string NotSavedMessage(const std::filesystem::path& file, const std::string& reason) {
   // UTF-8 like every text the program shows, also for a folder named in
-  // Japanese on Windows, where string() would give the ANSI code page.
-  const std::u8string name = file.u8string();
-  return "設定を保存できませんでした。\n" +
-         std::string(reinterpret_cast<const char*>(name.data()), name.size()) + "\n" + reason;
+  // Japanese on Windows.
+  return "設定を保存できませんでした。\n" + PathUtf8(file) + "\n" + reason;
 }
 
 std::string KeyLine(std::string_view key, std::string_view value) {
@@ -150,10 +149,9 @@ std::string KeyLine(std::string_view key, std::string_view value) {
   return line;
 }
 
-// The one line a save that did not happen leaves on the error stream.
-void ReportNotSaved(std::ostream& errors, const std::filesystem::path& file,
-                    const std::string& why) {
-  errors << "ombrelk: cannot write " << file.string() << ": " << why << '\n';
+// The one line a save that did not happen leaves on the error sink.
+void ReportNotSaved(ErrorSink& errors, const std::filesystem::path& file, const std::string& why) {
+  errors.Write("ombrelk: cannot write " + PathUtf8(file) + ": " + why + "\n");
 }
 
 // Gives each value the file did not hold its default, in the file's order,
@@ -190,9 +188,10 @@ void SupplyDefaults(SettingsTarget& t, const ReadProgress& progress, std::string
 
 // "Ombrelk.ini.bak", or with number 1 to 9 "Ombrelk.ini.bak1" and so on.
 std::filesystem::path BackupPath(const SettingsTarget& t, int number) {
+  std::string suffix(kBackupSuffix);
+  if (number > 0) suffix += DecimalText(number);
   std::filesystem::path backup = t.state.settings_file;
-  backup += kBackupSuffix;
-  if (number > 0) backup += DecimalText(number);
+  backup += PathFromUtf8(suffix);
   return backup;
 }
 
@@ -241,7 +240,7 @@ void Recover(SettingsTarget& t, const ReadResult& old, const ReadProgress& progr
 
 }  // namespace
 
-void LoadSettings(CalendarState& state, FrmMain& frm, FileSystem& files, std::ostream& errors,
+void LoadSettings(CalendarState& state, FrmMain& frm, FileSystem& files, ErrorSink& errors,
                   const std::function<void()>& apply_top_most) {
   SettingsTarget t{state, frm, files, errors, apply_top_most};
   t.state.holidays.HolidayCount = 1;
@@ -265,7 +264,7 @@ void LoadSettings(CalendarState& state, FrmMain& frm, FileSystem& files, std::os
 }
 
 std::optional<std::string> SaveSettings(const CalendarState& state, const FrmMain& frm,
-                                        FileSystem& files, std::ostream& errors) {
+                                        FileSystem& files, ErrorSink& errors) {
   std::string out;
   out += KeyLine(kKeyFormTop, SingleText(frm.Top()));
   out += KeyLine(kKeyFormLeft, SingleText(frm.Left()));

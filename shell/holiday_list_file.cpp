@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "calendar/holiday_list.h"
+#include "platform/services/path_text.h"
 #include "platform/services/services.h"
 #include "shell/problem_message.h"
 #include "state/calendar_state.h"
@@ -27,7 +28,7 @@ std::size_t FileKey(std::string_view name, const std::string& bytes) {
 void SayRefused(CalendarState& state, const Services& sys, const std::filesystem::path& path,
                 std::string_view name, const std::string& bytes, const std::string& refusal) {
   if (!state.refused_lists.insert(FileKey(name, bytes)).second) return;
-  sys.errors << "ombrelk: cannot take " << path.string() << ": " << refusal << '\n';
+  sys.errors.Write("ombrelk: cannot take " + PathUtf8(path) + ": " + refusal + "\n");
   ShowProblem(sys, std::string(name) + " を読めませんでした: " + refusal);
 }
 
@@ -38,7 +39,7 @@ void ReadHolidayListFile(CalendarState& state, const Services& sys) {
   const TextDecoding& text = sys.text;
   const Cp932Decoder decode = [&text](std::string_view bytes) { return text.Cp932ToUtf8(bytes); };
   for (const std::string_view name : kHolidayListFileNames) {
-    const std::filesystem::path path = folder / std::filesystem::path(name);
+    const std::filesystem::path path = folder / PathFromUtf8(name);
     const ReadResult file = sys.files.ReadAll(path);
     if (file.status == ReadResult::Status::kMissing) continue;
     // Held open by a copy in progress, or in a folder the calendar may not

@@ -4,8 +4,10 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <limits>
+#include <string>
 #include <system_error>
 
 namespace ombrelk {
@@ -94,12 +96,15 @@ std::optional<float> TextToSingle(std::string_view text) {
   return value;
 }
 
-// to_chars in fixed notation does the exact rounding; what it cannot be told
-// is the number of decimals, which follows from the whole part's digits: seven
-// significant digits in all, at most seven of them after the point. Every
-// text so made names a different float (at every magnitude up to 9 999 999
-// the floats lie closer together than these decimals), so it reads back as a
-// value that gives the same text again.
+// Seven significant digits in all, at most seven of them after the point: the
+// number of decimals follows from the whole part's digits. The value times
+// ten to that power, rounded exactly (halves to even) in integers: a float is
+// m * 2^e with m below 2^24, and within the held range m * 10^decimals stays
+// below 2^48. Every text so made names a different float (at every magnitude
+// up to 9 999 999 the floats lie closer together than these decimals), so it
+// reads back as a value that gives the same text again. By hand rather than
+// through to_chars, whose floating-point formatting is the largest part of
+// the C++ runtime in the statically linked Windows program.
 std::string SingleText(float value) {
   constexpr float kHeld = 9'999'999.0F;
   if (std::isnan(value)) value = 0;
@@ -107,11 +112,32 @@ std::string SingleText(float value) {
   auto whole = static_cast<std::int32_t>(std::fabs(value));
   int whole_digits = 0;
   for (; whole > 0; whole /= 10) ++whole_digits;
-  std::array<char, 32> buf{};
-  const auto [ptr, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value,
-                                       std::chars_format::fixed, 7 - whole_digits);
-  std::string text(buf.data(), ptr);
-  if (text.find('.') != std::string::npos) {
+  const int decimals = 7 - whole_digits;
+  int exponent = 0;
+  const float fraction = std::frexp(std::fabs(value), &exponent);  // in [0.5, 1)
+  auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 24));
+  exponent -= 24;
+  std::uint64_t scale = 1;
+  for (int i = 0; i < decimals; ++i) scale *= 10;
+  std::uint64_t scaled = mantissa * scale;
+  if (exponent >= 0) {
+    scaled <<= exponent;
+  } else if (exponent <= -64) {
+    scaled = 0;  // below 2^48 / 2^64: less than half a unit
+  } else {
+    const int shift = -exponent;
+    const std::uint64_t rest = scaled & ((std::uint64_t{1} << shift) - 1);
+    const std::uint64_t half = std::uint64_t{1} << (shift - 1);
+    scaled >>= shift;
+    if (rest > half || (rest == half && scaled % 2 == 1)) ++scaled;
+  }
+  std::string text = std::signbit(value) ? "-" : "";
+  text += std::to_string(scaled / scale);
+  if (decimals > 0) {
+    const std::string digits =
+        std::to_string(scaled % scale + scale);  // a leading 1, then the decimals
+    text += '.';
+    text.append(digits, 1);
     text.erase(text.find_last_not_of('0') + 1);
     if (text.back() == '.') text.pop_back();
   }

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <ostream>
-
 #include "platform/services/clock.h"
 #include "platform/services/desktop_shell.h"
+#include "platform/services/error_sink.h"
 #include "platform/services/file_system.h"
 #include "platform/services/login_start.h"
 #include "platform/services/runtime.h"
@@ -26,7 +25,7 @@ struct Services {
   TextDecoding& text;
   LoginStart& login;
   // Where the program reports what it could not do (a settings file it could not write).
-  std::ostream& errors;
+  ErrorSink& errors;
 };
 
 }  // namespace ombrelk

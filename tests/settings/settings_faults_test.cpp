@@ -154,7 +154,7 @@ TEST(SettingsWrite, AFailedRecoveryWriteLetsTheProgramStart) {
     if (!r.file) continue;
 
     files.write_error.reset();  // even a disk with room again is not used for it
-    run.platform.errors.str("");
+    run.platform.errors.clear();
     p.frmMain.mnuEnd.Click();
     EXPECT_EQ(run.ReadSettings(), *r.file);
     ExpectOneErrorLine(run, "Ombrelk.ini", "no backup of it could be made (Read-only file system)");

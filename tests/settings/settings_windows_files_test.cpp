@@ -56,6 +56,9 @@ TEST(SettingsOnWindowsFiles, EverySetUpKeepsTheUsersFile) {
        FILE_ATTRIBUTE_ARCHIVE,
        FILE_SHARE_READ,
        false},
+      // The line on the error sink names the folder in UTF-8.
+      {"a locked file in a folder with a Japanese name", std::filesystem::path(u8"ロック中"), true,
+       FILE_ATTRIBUTE_ARCHIVE, FILE_SHARE_READ, false},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.name);
@@ -90,6 +93,9 @@ TEST(SettingsOnWindowsFiles, EverySetUpKeepsTheUsersFile) {
     } else {
       EXPECT_EQ(testing::ReadFileBytes(path), ExampleFile());
       EXPECT_NE(errors.find("Permission denied"), std::string::npos) << errors;
+      const std::u8string folder = r.folder.u8string();
+      EXPECT_NE(errors.find(std::string(folder.begin(), folder.end())), std::string::npos)
+          << errors;
     }
     EXPECT_EQ(::GetFileAttributesW(file.c_str()), r.attributes);
   }

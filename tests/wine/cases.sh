@@ -503,3 +503,53 @@ $header
 $(msaa_days 6 30 2)
 $controls"
 }
+
+# The installer as a user runs it, silently (/S): the program, its shortcut
+# starting it in %APPDATA%\Ombrelk, the uninstall entry; the calendar started
+# as that shortcut starts it; an upgrade over the running calendar, which
+# closes it (its settings saved); a silent uninstall that keeps them.
+# INSTALLER is a 64-bit build of the installer, EXE64 the 64-bit program.
+uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Ombrelk'
+windows_folder() { winepath -u "$(wine cmd /c echo "%$1%" 2>/dev/null | tr -d '\r')"; }
+menu_link() { find "$WINEPREFIX/drive_c/users" -ipath '*/Start Menu/Programs/Ombrelk.lnk' | grep .; }
+
+case_installer() {
+  [[ -f ${INSTALLER:-} ]] || fail "no installer '${INSTALLER:-}' (scripts/package-windows.sh)"
+  start_display
+  start_wm tray
+  wine "$INSTALLER" /S >>"$OUT/program.log" 2>&1 || fail "the silent install failed: $?"
+  local programs settings
+  programs=$(windows_folder LOCALAPPDATA)/Programs/Ombrelk
+  settings=$(windows_folder APPDATA)/Ombrelk
+  cmp -s "$programs/ombrelk.exe" "$EXE64" || fail "no 64-bit program in $programs"
+  [[ -f $programs/LICENSE.txt && -f $programs/uninstall.exe ]] || fail "no licence or uninstaller"
+  [[ -d $settings ]] || fail "no settings folder $settings"
+  # The target's path is kept as ANSI text, the working folder as UTF-16.
+  local texts want
+  texts=$({ strings -a "$(menu_link)"; strings -a -el "$(menu_link)"; } | tr '[:upper:]' '[:lower:]')
+  for want in "$(winepath -w "$programs/ombrelk.exe")" "$(winepath -w "$settings")"; do
+    grep -qF -- "${want,,}" <<<"$texts" || fail "the Start-menu shortcut does not name $want: $texts"
+  done
+  local entry
+  entry=$(wine reg query "$uninstall_key" 2>/dev/null | tr -d '\r')
+  for want in 'DisplayName REG_SZ Ombrelk' "DisplayVersion REG_SZ $VERSION" \
+    "UninstallString REG_SZ \"$(winepath -w "$programs")\\uninstall.exe\"" 'NoModify REG_DWORD 0x1'; do
+    tr -s ' \t' ' ' <<<"$entry" | grep -qF -- "$want" || fail "the uninstall entry lacks '$want': $entry"
+  done
+  # As the shortcut starts it: the installed program in the settings folder.
+  printf '#!/bin/sh\ncd "%s" && exec wine "%s"\n' "$settings" "$programs/ombrelk.exe" >"$PROGRAM"
+  start_calendar
+  wait_for_icon
+  wait_for_shown
+  wine "$INSTALLER" /S >>"$OUT/program.log" 2>&1 || fail "the upgrade over the running calendar failed: $?"
+  expect_exit "$prog_pid" "the upgrade to close the calendar"
+  [[ -f $settings/Ombrelk.ini ]] || fail "the calendar saved no Ombrelk.ini in $settings"
+  head -1 "$settings/Ombrelk.ini" | grep -q '^FORMTOP  :' || fail "Ombrelk.ini holds no settings"
+  wine "$programs/uninstall.exe" /S >>"$OUT/program.log" 2>&1 || fail "the silent uninstall failed: $?"
+  wait_for 30 "the uninstaller to remove the program" not test -e "$programs/ombrelk.exe"
+  wait_for 10 "the program folder to go" not test -e "$programs"
+  ! menu_link >/dev/null || fail "the Start-menu shortcut stays"
+  ! wine reg query "$uninstall_key" >/dev/null 2>&1 || fail "the uninstall entry stays"
+  [[ -f $settings/Ombrelk.ini ]] || fail "the uninstall removed the settings"
+  log "installed, started, upgraded over the running calendar and uninstalled"
+}

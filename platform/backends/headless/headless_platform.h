@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "platform/backends/codepage/code_page_decoding.h"
+#include "platform/backends/headless/collected_errors.h"
 #include "platform/backends/stdfs/std_file_system.h"
 #include "platform/runtime_values/twips.h"
 #include "platform/services/services.h"
@@ -33,8 +33,8 @@ class HeadlessPlatform : public Clock,
 
   // Recorded calls, oldest first.
   std::vector<std::string> calls;
-  // What the program reported on its error stream.
-  std::ostringstream errors;
+  // What the program reported on its error sink.
+  CollectedErrors errors;
   // The system's own code page converter, as the desktop programs have it.
   CodePageDecoding text;
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <iostream>
-
 #include "platform/backends/codepage/code_page_decoding.h"
 #include "platform/backends/qt/qt_clock.h"
 #include "platform/backends/qt/qt_desktop_shell.h"
@@ -11,6 +9,7 @@
 #include "platform/backends/qt/qt_window_system.h"
 #include "platform/backends/qt/window_registry.h"
 #include "platform/backends/stdfs/std_file_system.h"
+#include "platform/backends/stdfs/stderr_error_sink.h"
 #include "platform/services/services.h"
 
 namespace ombrelk {
@@ -22,12 +21,13 @@ struct QtPlatform {
       : runtime(registry, std::move(lock_file)) {}
 
   Services services() {
-    return Services{clock, files, tray, windows, shell, runtime, text, login, std::cerr};
+    return Services{clock, files, tray, windows, shell, runtime, text, login, errors};
   }
 
   WindowRegistry registry;
   QtClock clock;
   StdFileSystem files;
+  StderrErrorSink errors;
   QtTrayArea tray{registry};
   QtWindowSystem windows{registry};
   QtDesktopShell shell;

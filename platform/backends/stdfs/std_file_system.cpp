@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "platform/backends/stdfs/native_files.h"
+#include "platform/services/path_text.h"
 
 namespace ombrelk {
 
@@ -22,7 +23,7 @@ std::filesystem::path TemporaryName(const std::filesystem::path& target) {
   std::string suffix = ".tmp";
   for (int i = 0; i < 6; ++i) suffix += kLetters[pick(random)];
   std::filesystem::path temp = target;
-  temp += suffix;
+  temp += PathFromUtf8(suffix);
   return temp;
 }
 
@@ -51,17 +52,6 @@ ReadResult StdFileSystem::ReadAll(const std::filesystem::path& path) {
   std::fclose(file);
   if (error != 0) return {ReadResult::Status::kUnreadable, {}, stdfs::ErrnoText(error)};
   return {ReadResult::Status::kRead, std::move(content), {}};
-}
-
-bool StdFileSystem::Exists(const std::filesystem::path& path) {
-  std::error_code ec;
-  // A dangling link takes its name too; a name that cannot be looked at counts as taken.
-  return std::filesystem::symlink_status(path, ec).type() != std::filesystem::file_type::not_found;
-}
-
-void StdFileSystem::Remove(const std::filesystem::path& path) {
-  std::error_code ec;
-  std::filesystem::remove(path, ec);
 }
 
 }  // namespace ombrelk

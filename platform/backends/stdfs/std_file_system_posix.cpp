@@ -153,4 +153,15 @@ IoResult StdFileSystem::Rename(const std::filesystem::path& from, const std::fil
   return {};
 }
 
+bool StdFileSystem::Exists(const std::filesystem::path& path) {
+  std::error_code ec;
+  // A dangling link takes its name too; a name that cannot be looked at counts as taken.
+  return std::filesystem::symlink_status(path, ec).type() != std::filesystem::file_type::not_found;
+}
+
+void StdFileSystem::Remove(const std::filesystem::path& path) {
+  std::error_code ec;
+  std::filesystem::remove(path, ec);
+}
+
 }  // namespace ombrelk

@@ -214,4 +214,19 @@ IoResult StdFileSystem::SyncFolder(const std::filesystem::path& /*folder*/) {
   return {};
 }
 
+// By the system's calls rather than std::filesystem's operations, whose
+// library part brings the C++ runtime's file streams into the program. A
+// link, dangling or not, is looked at itself; a name that cannot be looked at
+// (no access) counts as taken.
+bool StdFileSystem::Exists(const std::filesystem::path& path) {
+  if (::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
+  const DWORD error = ::GetLastError();
+  return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND;
+}
+
+// A file, or an empty folder, as std::filesystem::remove does.
+void StdFileSystem::Remove(const std::filesystem::path& path) {
+  if (::DeleteFileW(path.c_str()) == 0) ::RemoveDirectoryW(path.c_str());
+}
+
 }  // namespace ombrelk

@@ -7,9 +7,12 @@
 #include <objbase.h>
 
 #include <filesystem>
+#include <string>
+#include <utility>
 
 #include "platform/backends/win32/program_windows.h"
 #include "platform/backends/win32/win32_platform.h"
+#include "platform/services/path_text.h"
 #include "program/program.h"
 #include "settings/settings_keys.h"
 
@@ -31,6 +34,20 @@ class ComApartment {
   bool ok_;
 };
 
+// The folder the calendar was started in, which keeps its Ombrelk.ini; by the
+// system's call, as std::filesystem::current_path would bring the C++
+// runtime's file streams into the program.
+std::filesystem::path StartFolder() {
+  std::wstring buf(MAX_PATH, L'\0');
+  DWORD n = GetCurrentDirectoryW(static_cast<DWORD>(buf.size()), buf.data());
+  if (n >= buf.size()) {
+    buf.resize(n);
+    n = GetCurrentDirectoryW(static_cast<DWORD>(buf.size()), buf.data());
+  }
+  buf.resize(n);
+  return std::filesystem::path(std::move(buf));
+}
+
 }  // namespace
 
 int main() {
@@ -44,7 +61,7 @@ int main() {
 
   ombrelk::Win32Platform platform(GetModuleHandleW(nullptr));
   ombrelk::Program program(platform.services(),
-                           std::filesystem::current_path() / ombrelk::kSettingsFileName);
+                           StartFolder() / ombrelk::PathFromUtf8(ombrelk::kSettingsFileName));
   ombrelk::ProgramWindows windows(program, platform);
 
   windows.RunStartUp(program);

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <iostream>
-
 #include "platform/backends/codepage/code_page_decoding.h"
 #include "platform/backends/stdfs/std_file_system.h"
+#include "platform/backends/stdfs/stderr_error_sink.h"
 #include "platform/backends/win32/ui_resources.h"
 #include "platform/backends/win32/win32_clock.h"
 #include "platform/backends/win32/win32_desktop_shell.h"
@@ -20,12 +19,13 @@ struct Win32Platform {
   explicit Win32Platform(HINSTANCE instance) : ui(instance) {}
 
   Services services() {
-    return Services{clock, files, tray, windows, shell, runtime, text, login, std::cerr};
+    return Services{clock, files, tray, windows, shell, runtime, text, login, errors};
   }
 
   UiResources ui;
   Win32Clock clock;
   StdFileSystem files;
+  StderrErrorSink errors;
   Win32TrayArea tray{ui};
   Win32WindowSystem windows{ui};
   Win32DesktopShell shell;
