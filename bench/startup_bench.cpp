@@ -11,7 +11,7 @@ namespace {
 
 void RunOnce(const std::filesystem::path& settings_file) {
   HeadlessPlatform platform;
-  Program program(platform.services(), settings_file);
+  Program program(platform.services(), testing::AsFilePath(settings_file));
   program.frmMain.SetHwnd(0x1001);
   program.Start();
   program.frmMain.mnuEnd.Click();

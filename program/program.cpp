@@ -11,7 +11,7 @@
 
 namespace ombrelk {
 
-Program::Program(const Services& services, std::filesystem::path settings_file)
+Program::Program(const Services& services, FilePath settings_file)
     : sys(services), frmMain(state, sys), dlgVersion(state, frmMain, sys) {
   state.settings_file = std::move(settings_file);
   ConnectHandlers();

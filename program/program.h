@@ -1,8 +1,7 @@
 #pragma once
 
-#include <filesystem>
-
 #include "about/dlg_version.h"
+#include "platform/services/file_path.h"
 #include "platform/services/services.h"
 #include "state/calendar_state.h"
 #include "view/frm_main.h"
@@ -14,7 +13,7 @@ namespace ombrelk {
 // it. Nothing of it lives outside this object, so each test builds a fresh one.
 class Program {
  public:
-  Program(const Services& services, std::filesystem::path settings_file);
+  Program(const Services& services, FilePath settings_file);
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 

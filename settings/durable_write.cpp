@@ -11,8 +11,7 @@ IoResult Finish(WritableFile& file, IoResult result) {
   return result.ok() ? closed : result;
 }
 
-IoResult ReplaceThroughTemporary(FileSystem& files, const std::filesystem::path& target,
-                                 std::string_view data) {
+IoResult ReplaceThroughTemporary(FileSystem& files, const FilePath& target, std::string_view data) {
   OpenedFile temp = files.CreateTemporary(target);
   if (!temp.file) return {temp.error, temp.errno_value};
   IoResult result = Finish(*temp.file, temp.file->Write(data));
@@ -24,12 +23,11 @@ IoResult ReplaceThroughTemporary(FileSystem& files, const std::filesystem::path&
   }
   // The new file is in place; a folder that cannot be synced (some network
   // file systems refuse it) does not undo that.
-  files.SyncFolder(target.parent_path());
+  files.SyncFolder(target.Parent());
   return {};
 }
 
-IoResult WriteInPlace(FileSystem& files, const std::filesystem::path& target,
-                      std::string_view data) {
+IoResult WriteInPlace(FileSystem& files, const FilePath& target, std::string_view data) {
   OpenedFile opened = files.OpenInPlace(target);
   if (!opened.file) return {opened.error, opened.errno_value};
   WritableFile& file = *opened.file;
@@ -41,9 +39,8 @@ IoResult WriteInPlace(FileSystem& files, const std::filesystem::path& target,
 
 }  // namespace
 
-IoResult WriteFileDurably(FileSystem& files, const std::filesystem::path& path,
-                          std::string_view data) {
-  const std::filesystem::path target = files.ResolveLinks(path);
+IoResult WriteFileDurably(FileSystem& files, const FilePath& path, std::string_view data) {
+  const FilePath target = files.ResolveLinks(path);
   IoResult replaced = ReplaceThroughTemporary(files, target, data);
   if (replaced.ok()) return {};
   // Only a file that is there can be written in place. Its reason then is the

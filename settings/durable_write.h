@@ -1,8 +1,8 @@
 #pragma once
 
-#include <filesystem>
 #include <string_view>
 
+#include "platform/services/file_path.h"
 #include "platform/services/file_system.h"
 
 namespace ombrelk {
@@ -19,7 +19,6 @@ namespace ombrelk {
 // has no such guarantee against a crash in the middle of the write.
 //
 // Returns why neither way worked; the file is then as it was.
-IoResult WriteFileDurably(FileSystem& files, const std::filesystem::path& path,
-                          std::string_view data);
+IoResult WriteFileDurably(FileSystem& files, const FilePath& path, std::string_view data);
 
 }  // namespace ombrelk

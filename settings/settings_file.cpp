@@ -12,7 +12,6 @@
 #include "platform/runtime_values/text_functions.h"
 #include "platform/services/error_sink.h"
 #include "platform/services/failure_reasons.h"
-#include "platform/services/path_text.h"
 #include "settings/durable_write.h"
 #include "settings/settings_keys.h"
 #include "settings/settings_text.h"
@@ -136,10 +135,10 @@ std::string ReasonText(const IoResult& failed) {
   return common.empty() ? failed.error : std::string(common);
 }
 
-std::string NotSavedMessage(const std::filesystem::path& file, const std::string& reason) {
+std::string NotSavedMessage(const FilePath& file, const std::string& reason) {
   // UTF-8 like every text the program shows, also for a folder named in
   // Japanese on Windows.
-  return "設定を保存できませんでした。\n" + PathUtf8(file) + "\n" + reason;
+  return "設定を保存できませんでした。\n" + file.text() + "\n" + reason;
 }
 
 std::string KeyLine(std::string_view key, std::string_view value) {
@@ -150,8 +149,8 @@ std::string KeyLine(std::string_view key, std::string_view value) {
 }
 
 // The one line a save that did not happen leaves on the error sink.
-void ReportNotSaved(ErrorSink& errors, const std::filesystem::path& file, const std::string& why) {
-  errors.Write("ombrelk: cannot write " + PathUtf8(file) + ": " + why + "\n");
+void ReportNotSaved(ErrorSink& errors, const FilePath& file, const std::string& why) {
+  errors.Write("ombrelk: cannot write " + file.text() + ": " + why + "\n");
 }
 
 // Gives each value the file did not hold its default, in the file's order,
@@ -187,12 +186,10 @@ void SupplyDefaults(SettingsTarget& t, const ReadProgress& progress, std::string
 }
 
 // "Ombrelk.ini.bak", or with number 1 to 9 "Ombrelk.ini.bak1" and so on.
-std::filesystem::path BackupPath(const SettingsTarget& t, int number) {
+FilePath BackupPath(const SettingsTarget& t, int number) {
   std::string suffix(kBackupSuffix);
   if (number > 0) suffix += DecimalText(number);
-  std::filesystem::path backup = t.state.settings_file;
-  backup += PathFromUtf8(suffix);
-  return backup;
+  return t.state.settings_file + suffix;
 }
 
 // Tries to keep the user's file by keep(backup): first as "Ombrelk.ini.bak",
@@ -202,7 +199,7 @@ template <typename Keep>
 std::string KeepSomewhere(SettingsTarget& t, Keep keep) {
   IoResult result = keep(BackupPath(t, 0));
   for (int n = 1; !result.ok() && n <= kMaxNumberedBackups; ++n) {
-    const std::filesystem::path backup = BackupPath(t, n);
+    const FilePath backup = BackupPath(t, n);
     if (!t.files.Exists(backup)) result = keep(backup);
   }
   return result.error;
@@ -216,13 +213,11 @@ bool KeepOldFile(SettingsTarget& t, const ReadResult& old) {
   FileSystem& files = t.files;
   std::string why;
   if (old.read()) {
-    why = KeepSomewhere(t, [&](const std::filesystem::path& backup) {
-      return WriteFileDurably(files, backup, old.content);
-    });
+    why = KeepSomewhere(
+        t, [&](const FilePath& backup) { return WriteFileDurably(files, backup, old.content); });
   } else if (old.status == ReadResult::Status::kUnreadable) {
-    why = KeepSomewhere(t, [&](const std::filesystem::path& backup) {
-      return files.Rename(t.state.settings_file, backup);
-    });
+    why = KeepSomewhere(
+        t, [&](const FilePath& backup) { return files.Rename(t.state.settings_file, backup); });
   }
   if (why.empty()) return true;
   t.state.settings_file_kept =

@@ -1,13 +1,11 @@
 #include "shell/holiday_list_file.h"
 
 #include <cstddef>
-#include <filesystem>
 #include <functional>
 #include <string>
 #include <string_view>
 
 #include "calendar/holiday_list.h"
-#include "platform/services/path_text.h"
 #include "platform/services/services.h"
 #include "shell/problem_message.h"
 #include "state/calendar_state.h"
@@ -25,21 +23,21 @@ std::size_t FileKey(std::string_view name, const std::string& bytes) {
   return std::hash<std::string>{}(key);
 }
 
-void SayRefused(CalendarState& state, const Services& sys, const std::filesystem::path& path,
+void SayRefused(CalendarState& state, const Services& sys, const FilePath& path,
                 std::string_view name, const std::string& bytes, const std::string& refusal) {
   if (!state.refused_lists.insert(FileKey(name, bytes)).second) return;
-  sys.errors.Write("ombrelk: cannot take " + PathUtf8(path) + ": " + refusal + "\n");
+  sys.errors.Write("ombrelk: cannot take " + path.text() + ": " + refusal + "\n");
   ShowProblem(sys, std::string(name) + " を読めませんでした: " + refusal);
 }
 
 }  // namespace
 
 void ReadHolidayListFile(CalendarState& state, const Services& sys) {
-  const std::filesystem::path folder = state.settings_file.parent_path();
+  const FilePath folder = state.settings_file.Parent();
   const TextDecoding& text = sys.text;
   const Cp932Decoder decode = [&text](std::string_view bytes) { return text.Cp932ToUtf8(bytes); };
   for (const std::string_view name : kHolidayListFileNames) {
-    const std::filesystem::path path = folder / PathFromUtf8(name);
+    const FilePath path = folder / name;
     const ReadResult file = sys.files.ReadAll(path);
     if (file.status == ReadResult::Status::kMissing) continue;
     // Held open by a copy in progress, or in a folder the calendar may not

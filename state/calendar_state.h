@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
 #include <set>
 #include <string>
 
@@ -10,6 +9,7 @@
 #include "calendar/holiday_list.h"
 #include "calendar/holiday_table.h"
 #include "calendar/today.h"
+#include "platform/services/file_path.h"
 #include "platform/services/tray_area.h"
 
 namespace ombrelk {
@@ -18,7 +18,7 @@ namespace ombrelk {
 // module-wide values and the program's own flags. It holds no window and no
 // service, so every procedure can be handed just this and what it touches.
 struct CalendarState {
-  std::filesystem::path settings_file;
+  FilePath settings_file;
 
   // The weekday of the grid's first column, 1 = Sunday ... 7 = Saturday; -1 until read.
   std::int16_t StartWeekday = -1;

@@ -38,6 +38,12 @@ class TempDir {
   std::filesystem::path path_;
 };
 
+// A path of the tests' std::filesystem as the program's: its UTF-8 text.
+inline FilePath AsFilePath(const std::filesystem::path& p) {
+  const std::u8string text = p.u8string();
+  return FilePath(std::string(text.begin(), text.end()));
+}
+
 inline std::string ReadFileBytes(const std::filesystem::path& p) {
   std::ifstream in(p, std::ios::binary);
   std::ostringstream s;
@@ -60,7 +66,7 @@ struct HeadlessRun {
   }
   // Builds the program (call after setting the platform's answers).
   Program& Make() {
-    program = std::make_unique<Program>(platform.services(), settings_file());
+    program = std::make_unique<Program>(platform.services(), AsFilePath(settings_file()));
     program->frmMain.SetHwnd(kMainHwnd);
     return *program;
   }

@@ -1,11 +1,12 @@
 #pragma once
 
 #include <cstddef>
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "platform/services/file_path.h"
 
 namespace ombrelk {
 
@@ -47,7 +48,7 @@ class WritableFile {
 // A file just opened, or why it could not be.
 struct OpenedFile {
   std::unique_ptr<WritableFile> file;
-  std::filesystem::path path;
+  FilePath path;
   std::string error;
   int errno_value = 0;
 };
@@ -57,21 +58,21 @@ struct OpenedFile {
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
-  virtual ReadResult ReadAll(const std::filesystem::path& path) = 0;
+  virtual ReadResult ReadAll(const FilePath& path) = 0;
   // The file that path finally names: symbolic links followed, also to a
   // target that does not exist yet; path itself when it is no link.
-  virtual std::filesystem::path ResolveLinks(const std::filesystem::path& path) = 0;
+  virtual FilePath ResolveLinks(const FilePath& path) = 0;
   // A new empty file with a name of its own in target's folder, with target's
   // owner and permissions, or those of a new file when target does not exist.
-  virtual OpenedFile CreateTemporary(const std::filesystem::path& target) = 0;
+  virtual OpenedFile CreateTemporary(const FilePath& target) = 0;
   // Opens the existing file path for writing as it stands, not truncated.
-  virtual OpenedFile OpenInPlace(const std::filesystem::path& path) = 0;
+  virtual OpenedFile OpenInPlace(const FilePath& path) = 0;
   // Renames from over to, replacing to in one step.
-  virtual IoResult Rename(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
+  virtual IoResult Rename(const FilePath& from, const FilePath& to) = 0;
   // Makes the names in folder (a rename) last on the disk.
-  virtual IoResult SyncFolder(const std::filesystem::path& folder) = 0;
-  virtual bool Exists(const std::filesystem::path& path) = 0;
-  virtual void Remove(const std::filesystem::path& path) = 0;
+  virtual IoResult SyncFolder(const FilePath& folder) = 0;
+  virtual bool Exists(const FilePath& path) = 0;
+  virtual void Remove(const FilePath& path) = 0;
 };
 
 }  // namespace ombrelk

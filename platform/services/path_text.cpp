@@ -1,14 +1,13 @@
 #include "platform/services/path_text.h"
 
 #include <cstdint>
+#include <utility>
 
 namespace ombrelk {
 
 namespace {
 
-using Native = std::filesystem::path::string_type;
-// Whether the system's paths are narrow text (taken as it is) or UTF-16.
-constexpr bool kNarrowPaths = sizeof(Native::value_type) == 1;
+using Unit = std::wstring::value_type;
 constexpr char32_t kReplacement = 0xFFFD;
 
 // The code point starting at text[i], advancing i; kReplacement for a
@@ -69,47 +68,38 @@ void AppendUtf8(std::string& out, char32_t cp) {
 
 }  // namespace
 
-std::filesystem::path PathFromUtf8(std::string_view text) {
-  Native out;
-  if constexpr (kNarrowPaths) {
-    out.assign(text.begin(), text.end());
-  } else {
-    for (std::size_t i = 0; i < text.size();) {
-      const char32_t cp = NextCodePoint(text, i);
-      if (cp >= 0x10000) {
-        out += static_cast<Native::value_type>(0xD800 + ((cp - 0x10000) >> 10));
-        out += static_cast<Native::value_type>(0xDC00 + ((cp - 0x10000) & 0x3FF));
-      } else {
-        out += static_cast<Native::value_type>(cp);
-      }
-    }
-  }
-  return std::filesystem::path(std::move(out));
-}
-
-std::string PathUtf8(const std::filesystem::path& path) {
-  const Native& native = path.native();
-  std::string out;
-  if constexpr (kNarrowPaths) {
-    out.assign(native.begin(), native.end());
-  } else {
-    for (std::size_t i = 0; i < native.size(); ++i) {
-      const auto unit = static_cast<char32_t>(native[i]) & 0xFFFFU;
-      char32_t cp = unit;
-      if (unit >= 0xD800 && unit <= 0xDFFF) {
-        const char32_t low =
-            i + 1 < native.size() ? static_cast<char32_t>(native[i + 1]) & 0xFFFFU : 0;
-        if (unit <= 0xDBFF && low >= 0xDC00 && low <= 0xDFFF) {
-          cp = 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
-          ++i;
-        } else {
-          cp = kReplacement;
-        }
-      }
-      AppendUtf8(out, cp);
+std::wstring WidePath(const FilePath& path) {
+  const std::string& text = path.text();
+  std::wstring out;
+  for (std::size_t i = 0; i < text.size();) {
+    const char32_t cp = NextCodePoint(text, i);
+    if (cp >= 0x10000) {
+      out += static_cast<Unit>(0xD800 + ((cp - 0x10000) >> 10));
+      out += static_cast<Unit>(0xDC00 + ((cp - 0x10000) & 0x3FF));
+    } else {
+      out += static_cast<Unit>(cp);
     }
   }
   return out;
+}
+
+FilePath PathFromWide(std::wstring_view name) {
+  std::string out;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const auto unit = static_cast<char32_t>(name[i]) & 0xFFFFU;
+    char32_t cp = unit;
+    if (unit >= 0xD800 && unit <= 0xDFFF) {
+      const char32_t low = i + 1 < name.size() ? static_cast<char32_t>(name[i + 1]) & 0xFFFFU : 0;
+      if (unit <= 0xDBFF && low >= 0xDC00 && low <= 0xDFFF) {
+        cp = 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
+        ++i;
+      } else {
+        cp = kReplacement;
+      }
+    }
+    AppendUtf8(out, cp);
+  }
+  return FilePath(std::move(out));
 }
 
 }  // namespace ombrelk

@@ -1,19 +1,17 @@
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 
+#include "platform/services/file_path.h"
+
 namespace ombrelk {
 
-// A path as UTF-8 text, like every text the program shows, and a path from
-// UTF-8 text (a file name the program knows). Where the system's paths are
-// UTF-16 (Windows), std::filesystem::path converts narrow text through the
-// C++ runtime's codecvt facets, and one facet brings the runtime's whole
-// locale machinery into the statically linked program; these convert by
-// hand. Elsewhere the text is the path's own. A unit that cannot be converted
-// becomes U+FFFD.
-std::filesystem::path PathFromUtf8(std::string_view text);
-std::string PathUtf8(const std::filesystem::path& path);
+// A path as Windows' UTF-16 names take it, and a UTF-16 name the system
+// gave as a path, converted by hand: the C++ runtime's converters bring its
+// whole locale machinery into the statically linked program. A unit that
+// cannot be converted becomes U+FFFD.
+std::wstring WidePath(const FilePath& path);
+FilePath PathFromWide(std::wstring_view name);
 
 }  // namespace ombrelk

@@ -5,7 +5,6 @@
 // and a full disk can be set up; everything else works.
 
 #include <algorithm>
-#include <filesystem>
 #include <map>
 #include <memory>
 #include <set>
@@ -18,32 +17,31 @@ namespace ombrelk::fuzzing {
 
 class MemoryFileSystem : public FileSystem {
  public:
-  std::map<std::filesystem::path, std::string> files;
-  std::set<std::filesystem::path> folders;     // can be neither read nor written nor replaced
-  std::set<std::filesystem::path> unreadable;  // files that cannot be opened, but moved
-  bool disk_full = false;                      // no byte more fits
-  bool no_temporary = false;                   // the folder takes no new file
+  std::map<FilePath, std::string> files;
+  std::set<FilePath> folders;     // can be neither read nor written nor replaced
+  std::set<FilePath> unreadable;  // files that cannot be opened, but moved
+  bool disk_full = false;         // no byte more fits
+  bool no_temporary = false;      // the folder takes no new file
 
-  ReadResult ReadAll(const std::filesystem::path& path) override {
+  ReadResult ReadAll(const FilePath& path) override {
     if (folders.count(path) != 0 || unreadable.count(path) != 0)
       return {ReadResult::Status::kUnreadable, {}, "Permission denied"};
     const auto it = files.find(path);
     if (it == files.end()) return {ReadResult::Status::kMissing, {}, "No such file or directory"};
     return {ReadResult::Status::kRead, it->second, {}};
   }
-  std::filesystem::path ResolveLinks(const std::filesystem::path& path) override { return path; }
-  OpenedFile CreateTemporary(const std::filesystem::path& target) override {
-    std::filesystem::path temp = target;
-    temp += ".tmp" + std::to_string(++temporaries_);
+  FilePath ResolveLinks(const FilePath& path) override { return path; }
+  OpenedFile CreateTemporary(const FilePath& target) override {
+    const FilePath temp = target + (".tmp" + std::to_string(++temporaries_));
     if (no_temporary) return {nullptr, temp, "Permission denied"};
     files[temp];
     return {std::make_unique<File>(*this, temp), temp, {}};
   }
-  OpenedFile OpenInPlace(const std::filesystem::path& path) override {
+  OpenedFile OpenInPlace(const FilePath& path) override {
     if (files.count(path) == 0) return {nullptr, path, "No such file or directory"};
     return {std::make_unique<File>(*this, path), path, {}};
   }
-  IoResult Rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
+  IoResult Rename(const FilePath& from, const FilePath& to) override {
     if (folders.count(to) != 0 || folders.count(from) != 0) return {"Is a directory"};
     const auto it = files.find(from);
     if (it == files.end()) return {"No such file or directory"};
@@ -53,16 +51,16 @@ class MemoryFileSystem : public FileSystem {
     if (unreadable.erase(from) != 0) unreadable.insert(to);
     return {};
   }
-  IoResult SyncFolder(const std::filesystem::path& /*folder*/) override { return {}; }
-  bool Exists(const std::filesystem::path& path) override {
+  IoResult SyncFolder(const FilePath& /*folder*/) override { return {}; }
+  bool Exists(const FilePath& path) override {
     return files.count(path) != 0 || folders.count(path) != 0;
   }
-  void Remove(const std::filesystem::path& path) override { files.erase(path); }
+  void Remove(const FilePath& path) override { files.erase(path); }
 
  private:
   class File : public WritableFile {
    public:
-    File(MemoryFileSystem& fs, std::filesystem::path path) : fs_(fs), path_(std::move(path)) {}
+    File(MemoryFileSystem& fs, FilePath path) : fs_(fs), path_(std::move(path)) {}
     IoResult Reserve(std::size_t length) override {
       if (fs_.disk_full && length > fs_.files[path_].size()) return {"No space left on device"};
       return {};
@@ -85,7 +83,7 @@ class MemoryFileSystem : public FileSystem {
 
    private:
     MemoryFileSystem& fs_;
-    std::filesystem::path path_;
+    FilePath path_;
     std::size_t at_ = 0;
   };
   int temporaries_ = 0;

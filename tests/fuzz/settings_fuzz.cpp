@@ -21,7 +21,7 @@
 namespace ombrelk::fuzzing {
 namespace {
 
-const std::filesystem::path kFile = "/calendar/Ombrelk.ini";
+const FilePath kFile("/calendar/Ombrelk.ini");
 
 void Require(bool holds, const char* what) {
   if (holds) return;
@@ -121,8 +121,7 @@ void Check(const std::uint8_t* data, std::size_t size) {
   MemoryFileSystem fs;
   fs.no_temporary = m.no_temporary;
   fs.disk_full = m.disk_full;
-  std::filesystem::path bak = kFile;
-  bak += kBackupSuffix;
+  const FilePath bak = kFile + kBackupSuffix;
   if (m.backup_is_a_folder) fs.folders.insert(bak);
   if (!m.no_file) fs.files[kFile] = old;
   if (m.unreadable && !m.no_file) fs.unreadable.insert(kFile);
@@ -132,7 +131,7 @@ void Check(const std::uint8_t* data, std::size_t size) {
   // Every backup holds exactly the old bytes.
   for (const auto& [path, content] : fs.files) {
     if (path == kFile) continue;
-    Require(path.string().rfind(bak.string(), 0) == 0, "no file but the settings and backups");
+    Require(path.text().rfind(bak.text(), 0) == 0, "no file but the settings and backups");
     Require(content == old, "a backup holds the old bytes");
   }
   const auto saved = fs.files.find(kFile);

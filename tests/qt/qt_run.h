@@ -57,7 +57,7 @@ struct QtRun {
   FrmMain& Make() {
     program = std::make_unique<Program>(Services{headless, files, tray, window_system, headless,
                                                  runtime, headless.text, headless, headless.errors},
-                                        dir.path() / "Ombrelk.ini");
+                                        testing::AsFilePath(dir.path() / "Ombrelk.ini"));
     windows = std::make_unique<ProgramWindows>(*program, registry);
     return program->frmMain;
   }

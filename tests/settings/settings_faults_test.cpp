@@ -197,14 +197,15 @@ TEST(SettingsBackup, MovesAsideAFolderInTheFilesPlace) {
 TEST(StdFileSystem, ReportsWhyItFailed) {
   StdFileSystem files;
   testing::TempDir dir;
-  EXPECT_EQ(files.ReadAll(dir.path() / "missing").status, ReadResult::Status::kMissing);
-  EXPECT_EQ(files.ReadAll(dir.path()).status, ReadResult::Status::kUnreadable);  // a folder
-  EXPECT_EQ(files.OpenInPlace(dir.path() / "no" / "folder").error, "No such file or directory");
-  EXPECT_FALSE(files.Rename(dir.path() / "missing", dir.path() / "b").ok());
+  const FilePath folder = testing::AsFilePath(dir.path());
+  EXPECT_EQ(files.ReadAll(folder / "missing").status, ReadResult::Status::kMissing);
+  EXPECT_EQ(files.ReadAll(folder).status, ReadResult::Status::kUnreadable);  // a folder
+  EXPECT_EQ(files.OpenInPlace(folder / "no" / "folder").error, "No such file or directory");
+  EXPECT_FALSE(files.Rename(folder / "missing", folder / "b").ok());
   testing::WriteFileBytes(dir.path() / "a", "new");
   testing::WriteFileBytes(dir.path() / "b", "old");
-  EXPECT_TRUE(files.Rename(dir.path() / "a", dir.path() / "b").ok());
-  EXPECT_EQ(files.ReadAll(dir.path() / "b").content, "new");
+  EXPECT_TRUE(files.Rename(folder / "a", folder / "b").ok());
+  EXPECT_EQ(files.ReadAll(folder / "b").content, "new");
 }
 
 }  // namespace

@@ -92,22 +92,22 @@ class FaultyFileSystem : public StdFileSystem {
   bool read_fails = false;                 // ReadAll as for a file that cannot be opened
   std::vector<std::string> renames;  // "from -> to", by file name, ".tmp" and what follows as "*"
 
-  ReadResult ReadAll(const std::filesystem::path& path) override {
+  ReadResult ReadAll(const FilePath& path) override {
     if (read_fails) return {ReadResult::Status::kUnreadable, {}, "Permission denied"};
     return StdFileSystem::ReadAll(path);
   }
-  OpenedFile CreateTemporary(const std::filesystem::path& target) override {
+  OpenedFile CreateTemporary(const FilePath& target) override {
     return Faulty(StdFileSystem::CreateTemporary(target));
   }
-  OpenedFile OpenInPlace(const std::filesystem::path& path) override {
+  OpenedFile OpenInPlace(const FilePath& path) override {
     if (in_place_error) return {nullptr, path, in_place_error->error, in_place_error->errno_value};
     return Faulty(StdFileSystem::OpenInPlace(path));
   }
-  IoResult Rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
-    std::string name = from.filename().string();
+  IoResult Rename(const FilePath& from, const FilePath& to) override {
+    std::string name = std::filesystem::path(from.text()).filename().string();
     if (const auto tmp = name.find(".tmp"); tmp != std::string::npos)
       name.replace(tmp + 4, name.npos, "*");
-    renames.push_back(name + " -> " + to.filename().string());
+    renames.push_back(name + " -> " + std::filesystem::path(to.text()).filename().string());
     if (rename_error) return *rename_error;
     return StdFileSystem::Rename(from, to);
   }

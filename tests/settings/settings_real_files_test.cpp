@@ -132,6 +132,14 @@ TEST(SettingsOnRealFiles, EverySetUpKeepsTheUsersFile) {
        },
        kExampleOnThursday,
        {"Ombrelk.ini", "dotfiles"}},
+      {"an absolute link to a file not made yet",
+       std::nullopt,
+       [](const fs::path& dir) {
+         fs::create_directory(dir / "dotfiles");
+         fs::create_symlink(dir / "dotfiles" / "Ombrelk.ini", dir / "Ombrelk.ini");
+       },
+       kDefaultsOnThursday,
+       {"Ombrelk.ini", "dotfiles"}},
       {"a file only its owner may read",
        ExampleFile(),
        [](const fs::path& dir) { ChangeMode(dir / "Ombrelk.ini", 0600); },
@@ -233,27 +241,27 @@ class KillingFileSystem : public StdFileSystem {
   void Step() {
     if (--left_ == 0) ::raise(SIGKILL);
   }
-  ReadResult ReadAll(const fs::path& path) override {
+  ReadResult ReadAll(const FilePath& path) override {
     Step();
     return StdFileSystem::ReadAll(path);
   }
-  fs::path ResolveLinks(const fs::path& path) override {
+  FilePath ResolveLinks(const FilePath& path) override {
     Step();
     return StdFileSystem::ResolveLinks(path);
   }
-  OpenedFile CreateTemporary(const fs::path& target) override {
+  OpenedFile CreateTemporary(const FilePath& target) override {
     Step();
     return Killing(StdFileSystem::CreateTemporary(target));
   }
-  OpenedFile OpenInPlace(const fs::path& path) override {
+  OpenedFile OpenInPlace(const FilePath& path) override {
     Step();
     return Killing(StdFileSystem::OpenInPlace(path));
   }
-  IoResult Rename(const fs::path& from, const fs::path& to) override {
+  IoResult Rename(const FilePath& from, const FilePath& to) override {
     Step();
     return StdFileSystem::Rename(from, to);
   }
-  IoResult SyncFolder(const fs::path& folder) override {
+  IoResult SyncFolder(const FilePath& folder) override {
     Step();
     return StdFileSystem::SyncFolder(folder);
   }

@@ -76,7 +76,7 @@ TEST(SettingsOnWindowsFiles, EverySetUpKeepsTheUsersFile) {
                             FILE_ATTRIBUTE_NORMAL, nullptr);
       ASSERT_NE(other, INVALID_HANDLE_VALUE);
     }
-    run.program = std::make_unique<Program>(run.platform.services(), path);
+    run.program = std::make_unique<Program>(run.platform.services(), testing::AsFilePath(path));
     Program& p = *run.program;
     p.frmMain.SetHwnd(HeadlessRun::kMainHwnd);
     p.Start();

@@ -88,7 +88,7 @@ TEST(SingleInstance, ASecondStartOnNtLeavesTheFirstsSettingsAlone) {
   HeadlessPlatform other;
   other.platform_id = 2;
   other.prev_instance = true;
-  Program second(other.services(), run.settings_file());
+  Program second(other.services(), testing::AsFilePath(run.settings_file()));
   second.frmMain.SetHwnd(0x3003);
   second.Start();
   EXPECT_TRUE(other.ended);
@@ -161,9 +161,10 @@ TEST(StartUp, CtrlRightShowsTheNextMonth) {
 TEST(ShutDown, RecordsHiddenMakesVisibleRemovesTheIconThenSaves) {
   // Logs each write into the platform's calls, with the window's visibility then.
   struct LoggingFiles : StdFileSystem {
-    IoResult Rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
-      run->platform.calls.push_back("Rename(" + to.filename().string() + ", visible=" +
-                                    (run->program->frmMain.Visible() ? "yes" : "no") + ")");
+    IoResult Rename(const FilePath& from, const FilePath& to) override {
+      run->platform.calls.push_back(
+          "Rename(" + std::filesystem::path(to.text()).filename().string() +
+          ", visible=" + (run->program->frmMain.Visible() ? "yes" : "no") + ")");
       return StdFileSystem::Rename(from, to);
     }
     HeadlessRun* run = nullptr;

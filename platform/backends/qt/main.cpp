@@ -28,8 +28,9 @@ int main(int argc, char** argv) {
   QApplication::setFont(ombrelk::DefaultControlFont());
 
   ombrelk::QtPlatform platform;
-  ombrelk::Program program(platform.services(),
-                           std::filesystem::current_path() / ombrelk::kSettingsFileName);
+  ombrelk::Program program(
+      platform.services(),
+      ombrelk::FilePath(std::filesystem::current_path().string()) / ombrelk::kSettingsFileName);
   ombrelk::ProgramWindows windows(program, platform.registry);
 
   // Trays come and go (a panel started after the calendar, restarted or

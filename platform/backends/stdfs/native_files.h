@@ -3,18 +3,19 @@
 // What the POSIX and the Windows halves of the standard file system share.
 
 #include <cstdio>
-#include <filesystem>
 #include <string>
+
+#include "platform/services/file_path.h"
 
 namespace ombrelk::stdfs {
 
 // Opens path for reading in binary, by its native name (wide on Windows, so
 // that any folder name works); errno says why not.
-std::FILE* OpenForReading(const std::filesystem::path& path);
+std::FILE* OpenForReading(const FilePath& path);
 
 // A name beside target that no file is likely to have: target's name with
 // ".tmp" and six random letters.
-std::filesystem::path TemporaryName(const std::filesystem::path& target);
+FilePath TemporaryName(const FilePath& target);
 
 // How many names CreateTemporary tries before it gives up.
 inline constexpr int kTemporaryNameTries = 100;

@@ -10,21 +10,18 @@
 #include <utility>
 
 #include "platform/backends/stdfs/native_files.h"
-#include "platform/services/path_text.h"
 
 namespace ombrelk {
 
 namespace stdfs {
 
-std::filesystem::path TemporaryName(const std::filesystem::path& target) {
+FilePath TemporaryName(const FilePath& target) {
   static constexpr std::string_view kLetters = "abcdefghijklmnopqrstuvwxyz0123456789";
   std::random_device random;
   std::uniform_int_distribution<std::size_t> pick(0, kLetters.size() - 1);
   std::string suffix = ".tmp";
   for (int i = 0; i < 6; ++i) suffix += kLetters[pick(random)];
-  std::filesystem::path temp = target;
-  temp += PathFromUtf8(suffix);
-  return temp;
+  return target + suffix;
 }
 
 std::string ErrnoText(int error) {
@@ -33,7 +30,7 @@ std::string ErrnoText(int error) {
 
 }  // namespace stdfs
 
-ReadResult StdFileSystem::ReadAll(const std::filesystem::path& path) {
+ReadResult StdFileSystem::ReadAll(const FilePath& path) {
   errno = 0;
   std::FILE* file = stdfs::OpenForReading(path);
   if (file == nullptr) {

@@ -7,14 +7,14 @@ namespace ombrelk {
 // The real file system. Writes count as done once they are on the disk.
 class StdFileSystem : public FileSystem {
  public:
-  ReadResult ReadAll(const std::filesystem::path& path) override;
-  std::filesystem::path ResolveLinks(const std::filesystem::path& path) override;
-  OpenedFile CreateTemporary(const std::filesystem::path& target) override;
-  OpenedFile OpenInPlace(const std::filesystem::path& path) override;
-  IoResult Rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
-  IoResult SyncFolder(const std::filesystem::path& folder) override;
-  bool Exists(const std::filesystem::path& path) override;
-  void Remove(const std::filesystem::path& path) override;
+  ReadResult ReadAll(const FilePath& path) override;
+  FilePath ResolveLinks(const FilePath& path) override;
+  OpenedFile CreateTemporary(const FilePath& target) override;
+  OpenedFile OpenInPlace(const FilePath& path) override;
+  IoResult Rename(const FilePath& from, const FilePath& to) override;
+  IoResult SyncFolder(const FilePath& folder) override;
+  bool Exists(const FilePath& path) override;
+  void Remove(const FilePath& path) override;
 };
 
 }  // namespace ombrelk

@@ -9,7 +9,8 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
-#include <system_error>
+#include <string>
+#include <utility>
 
 #include "platform/backends/stdfs/native_files.h"
 #include "platform/backends/stdfs/std_file_system.h"
@@ -18,8 +19,8 @@ namespace ombrelk {
 
 namespace stdfs {
 
-std::FILE* OpenForReading(const std::filesystem::path& path) {
-  return std::fopen(path.c_str(), "rb");
+std::FILE* OpenForReading(const FilePath& path) {
+  return std::fopen(path.text().c_str(), "rb");
 }
 
 }  // namespace stdfs
@@ -83,7 +84,7 @@ class PosixFile : public WritableFile {
   int fd_;
 };
 
-OpenedFile Opened(int fd, const std::filesystem::path& path) {
+OpenedFile Opened(int fd, const FilePath& path) {
   if (fd < 0) {
     const int error = LastError();
     return {nullptr, path, stdfs::ErrnoText(error), error};
@@ -93,27 +94,34 @@ OpenedFile Opened(int fd, const std::filesystem::path& path) {
 
 }  // namespace
 
-std::filesystem::path StdFileSystem::ResolveLinks(const std::filesystem::path& path) {
+FilePath StdFileSystem::ResolveLinks(const FilePath& path) {
   // As many links as the kernel follows before it gives up with ELOOP.
   constexpr int kMaxLinks = 40;
-  std::filesystem::path p = path;
+  FilePath p = path;
   for (int i = 0; i < kMaxLinks; ++i) {
-    std::error_code ec;
-    if (!std::filesystem::is_symlink(std::filesystem::symlink_status(p, ec))) return p;
-    const std::filesystem::path target = std::filesystem::read_symlink(p, ec);
-    if (ec) return p;
-    p = target.is_absolute() ? target : p.parent_path() / target;
+    struct stat link {};
+    if (::lstat(p.text().c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return p;
+    std::string target(link.st_size > 0 ? static_cast<std::size_t>(link.st_size) : 256, '\0');
+    ssize_t n = 0;
+    // A link may grow between lstat and readlink: a full buffer may be cut short.
+    while ((n = ::readlink(p.text().c_str(), target.data(), target.size())) >= 0 &&
+           static_cast<std::size_t>(n) == target.size())
+      target.resize(target.size() * 2);
+    if (n < 0) return p;
+    target.resize(static_cast<std::size_t>(n));
+    const FilePath to(std::move(target));
+    p = to.IsAbsolute() ? to : p.Parent() / to.text();
   }
   return p;
 }
 
-OpenedFile StdFileSystem::CreateTemporary(const std::filesystem::path& target) {
+OpenedFile StdFileSystem::CreateTemporary(const FilePath& target) {
   struct stat old {};
-  const bool replaces = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+  const bool replaces = ::stat(target.text().c_str(), &old) == 0 && S_ISREG(old.st_mode);
   for (int i = 0; i < kTemporaryNameTries; ++i) {
-    const std::filesystem::path temp = TemporaryName(target);
+    const FilePath temp = TemporaryName(target);
     // Mode 0666 gives a new file the user's umask, as any new file gets it.
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    const int fd = ::open(temp.text().c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0 && errno == EEXIST) continue;
     if (fd < 0 || !replaces) return Opened(fd, temp);
     // The file that is replaced keeps its group and permissions. Only root
@@ -124,7 +132,7 @@ OpenedFile StdFileSystem::CreateTemporary(const std::filesystem::path& target) {
     if (::fchmod(fd, old.st_mode & 07777) != 0) {
       const int error = LastError();
       ::close(fd);
-      ::unlink(temp.c_str());
+      ::unlink(temp.text().c_str());
       return {nullptr, temp, stdfs::ErrnoText(error), error};
     }
     return Opened(fd, temp);
@@ -132,13 +140,13 @@ OpenedFile StdFileSystem::CreateTemporary(const std::filesystem::path& target) {
   return {nullptr, target, stdfs::ErrnoText(EEXIST), EEXIST};
 }
 
-OpenedFile StdFileSystem::OpenInPlace(const std::filesystem::path& path) {
-  return Opened(::open(path.c_str(), O_WRONLY | O_CLOEXEC), path);
+OpenedFile StdFileSystem::OpenInPlace(const FilePath& path) {
+  return Opened(::open(path.text().c_str(), O_WRONLY | O_CLOEXEC), path);
 }
 
-IoResult StdFileSystem::SyncFolder(const std::filesystem::path& folder) {
-  const std::filesystem::path dir = folder.empty() ? std::filesystem::path(".") : folder;
-  const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+IoResult StdFileSystem::SyncFolder(const FilePath& folder) {
+  const FilePath dir = folder.empty() ? FilePath(".") : folder;
+  const int fd = ::open(dir.text().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return Failed(LastError());
   const int error = ::fsync(fd) != 0 ? LastError() : 0;
   ::close(fd);
@@ -146,22 +154,23 @@ IoResult StdFileSystem::SyncFolder(const std::filesystem::path& folder) {
   return {};
 }
 
-IoResult StdFileSystem::Rename(const std::filesystem::path& from, const std::filesystem::path& to) {
-  std::error_code ec;
-  std::filesystem::rename(from, to, ec);
-  if (ec) return {ec.message()};
+// In the system's words, without the errno value: a failed rename names no
+// common reason of the message's own.
+IoResult StdFileSystem::Rename(const FilePath& from, const FilePath& to) {
+  if (::rename(from.text().c_str(), to.text().c_str()) != 0) return {stdfs::ErrnoText(LastError())};
   return {};
 }
 
-bool StdFileSystem::Exists(const std::filesystem::path& path) {
-  std::error_code ec;
+bool StdFileSystem::Exists(const FilePath& path) {
   // A dangling link takes its name too; a name that cannot be looked at counts as taken.
-  return std::filesystem::symlink_status(path, ec).type() != std::filesystem::file_type::not_found;
+  struct stat st {};
+  if (::lstat(path.text().c_str(), &st) == 0) return true;
+  return errno != ENOENT && errno != ENOTDIR;
 }
 
-void StdFileSystem::Remove(const std::filesystem::path& path) {
-  std::error_code ec;
-  std::filesystem::remove(path, ec);
+// A file, or an empty folder.
+void StdFileSystem::Remove(const FilePath& path) {
+  std::remove(path.text().c_str());
 }
 
 }  // namespace ombrelk

@@ -12,13 +12,14 @@
 
 #include "platform/backends/stdfs/native_files.h"
 #include "platform/backends/stdfs/std_file_system.h"
+#include "platform/services/path_text.h"
 
 namespace ombrelk {
 
 namespace stdfs {
 
-std::FILE* OpenForReading(const std::filesystem::path& path) {
-  return ::_wfopen(path.c_str(), L"rb");
+std::FILE* OpenForReading(const FilePath& path) {
+  return ::_wfopen(WidePath(path).c_str(), L"rb");
 }
 
 }  // namespace stdfs
@@ -65,7 +66,7 @@ IoResult Failed() {
   return Problem(::GetLastError());
 }
 
-OpenedFile NotOpened(const std::filesystem::path& path, DWORD error) {
+OpenedFile NotOpened(const FilePath& path, DWORD error) {
   IoResult why = Problem(error);
   return {nullptr, path, std::move(why.error), why.errno_value};
 }
@@ -134,7 +135,7 @@ class Win32File : public WritableFile {
   HANDLE handle_;
 };
 
-OpenedFile Opened(HANDLE handle, const std::filesystem::path& path) {
+OpenedFile Opened(HANDLE handle, const FilePath& path) {
   if (handle == INVALID_HANDLE_VALUE) return NotOpened(path, ::GetLastError());
   return {std::make_unique<Win32File>(handle), path, {}};
 }
@@ -152,12 +153,13 @@ std::wstring WithoutLongPrefix(std::wstring name) {
 // Windows resolves links (symbolic links, junctions) itself when the file is
 // opened; the final name comes from the open handle. A link whose target does
 // not exist yet cannot be opened, and is then replaced like a file.
-std::filesystem::path StdFileSystem::ResolveLinks(const std::filesystem::path& path) {
-  const DWORD attributes = ::GetFileAttributesW(path.c_str());
+FilePath StdFileSystem::ResolveLinks(const FilePath& path) {
+  const std::wstring wide = WidePath(path);
+  const DWORD attributes = ::GetFileAttributesW(wide.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0)
     return path;
   const HANDLE handle =
-      ::CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+      ::CreateFileW(wide.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return path;
   std::wstring name(MAX_PATH, L'\0');
@@ -171,22 +173,23 @@ std::filesystem::path StdFileSystem::ResolveLinks(const std::filesystem::path& p
   ::CloseHandle(handle);
   if (n == 0 || n >= name.size()) return path;
   name.resize(n);
-  return std::filesystem::path(WithoutLongPrefix(std::move(name)));
+  return PathFromWide(WithoutLongPrefix(std::move(name)));
 }
 
 // Windows gives a new file the folder's inherited permissions; what it keeps
 // of the file it replaces are the attributes, so the temporary file is made
 // with them (a hidden file stays hidden).
-OpenedFile StdFileSystem::CreateTemporary(const std::filesystem::path& target) {
-  const DWORD old = ::GetFileAttributesW(target.c_str());
+OpenedFile StdFileSystem::CreateTemporary(const FilePath& target) {
+  const DWORD old = ::GetFileAttributesW(WidePath(target).c_str());
   DWORD attributes = FILE_ATTRIBUTE_NORMAL;
   if (old != INVALID_FILE_ATTRIBUTES && (old & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
       (old & kKeptAttributes) != 0)
     attributes = old & kKeptAttributes;
   for (int i = 0; i < kTemporaryNameTries; ++i) {
-    const std::filesystem::path temp = TemporaryName(target);
+    const FilePath temp = TemporaryName(target);
+    const std::wstring wide = WidePath(temp);
     const HANDLE handle =
-        ::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, attributes, nullptr);
+        ::CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, attributes, nullptr);
     if (handle == INVALID_HANDLE_VALUE && ::GetLastError() == ERROR_FILE_EXISTS) continue;
     return Opened(handle, temp);
   }
@@ -195,38 +198,44 @@ OpenedFile StdFileSystem::CreateTemporary(const std::filesystem::path& target) {
 
 // Others may go on reading and writing the file meanwhile (an editor that
 // holds it open), as they may on POSIX.
-OpenedFile StdFileSystem::OpenInPlace(const std::filesystem::path& path) {
-  return Opened(::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr),
-                path);
+OpenedFile StdFileSystem::OpenInPlace(const FilePath& path) {
+  return Opened(
+      ::CreateFileW(WidePath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr),
+      path);
 }
 
-// MOVEFILE_WRITE_THROUGH returns only once the rename is on the disk.
-IoResult StdFileSystem::Rename(const std::filesystem::path& from, const std::filesystem::path& to) {
-  if (!::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+// MOVEFILE_WRITE_THROUGH returns only once the rename is on the disk. The
+// wide names are made before the call, so that freeing them cannot touch
+// the last error before it is read.
+IoResult StdFileSystem::Rename(const FilePath& from, const FilePath& to) {
+  const std::wstring wide_from = WidePath(from);
+  const std::wstring wide_to = WidePath(to);
+  if (!::MoveFileExW(wide_from.c_str(), wide_to.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
     return Failed();
   return {};
 }
 
 // Windows cannot open a folder to flush it; the rename written through above
 // is what makes the new name last.
-IoResult StdFileSystem::SyncFolder(const std::filesystem::path& /*folder*/) {
+IoResult StdFileSystem::SyncFolder(const FilePath& /*folder*/) {
   return {};
 }
 
-// By the system's calls rather than std::filesystem's operations, whose
-// library part brings the C++ runtime's file streams into the program. A
-// link, dangling or not, is looked at itself; a name that cannot be looked at
+// A link, dangling or not, is looked at itself; a name that cannot be looked at
 // (no access) counts as taken.
-bool StdFileSystem::Exists(const std::filesystem::path& path) {
-  if (::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
+bool StdFileSystem::Exists(const FilePath& path) {
+  const std::wstring wide = WidePath(path);
+  if (::GetFileAttributesW(wide.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
   const DWORD error = ::GetLastError();
   return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND;
 }
 
-// A file, or an empty folder, as std::filesystem::remove does.
-void StdFileSystem::Remove(const std::filesystem::path& path) {
-  if (::DeleteFileW(path.c_str()) == 0) ::RemoveDirectoryW(path.c_str());
+// A file, or an empty folder.
+void StdFileSystem::Remove(const FilePath& path) {
+  const std::wstring wide = WidePath(path);
+  if (::DeleteFileW(wide.c_str()) == 0) ::RemoveDirectoryW(wide.c_str());
 }
 
 }  // namespace ombrelk

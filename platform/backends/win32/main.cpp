@@ -6,9 +6,7 @@
 
 #include <objbase.h>
 
-#include <filesystem>
 #include <string>
-#include <utility>
 
 #include "platform/backends/win32/program_windows.h"
 #include "platform/backends/win32/win32_platform.h"
@@ -37,7 +35,7 @@ class ComApartment {
 // The folder the calendar was started in, which keeps its Ombrelk.ini; by the
 // system's call, as std::filesystem::current_path would bring the C++
 // runtime's file streams into the program.
-std::filesystem::path StartFolder() {
+ombrelk::FilePath StartFolder() {
   std::wstring buf(MAX_PATH, L'\0');
   DWORD n = GetCurrentDirectoryW(static_cast<DWORD>(buf.size()), buf.data());
   if (n >= buf.size()) {
@@ -45,7 +43,7 @@ std::filesystem::path StartFolder() {
     n = GetCurrentDirectoryW(static_cast<DWORD>(buf.size()), buf.data());
   }
   buf.resize(n);
-  return std::filesystem::path(std::move(buf));
+  return ombrelk::PathFromWide(buf);
 }
 
 }  // namespace
@@ -60,8 +58,7 @@ int main() {
   const ComApartment apartment;
 
   ombrelk::Win32Platform platform(GetModuleHandleW(nullptr));
-  ombrelk::Program program(platform.services(),
-                           StartFolder() / ombrelk::PathFromUtf8(ombrelk::kSettingsFileName));
+  ombrelk::Program program(platform.services(), StartFolder() / ombrelk::kSettingsFileName);
   ombrelk::ProgramWindows windows(program, platform);
 
   windows.RunStartUp(program);
