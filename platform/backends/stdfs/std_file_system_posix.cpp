@@ -154,10 +154,10 @@ IoResult StdFileSystem::SyncFolder(const FilePath& folder) {
   return {};
 }
 
-// In the system's words, without the errno value: a failed rename names no
-// common reason of the message's own.
+// With the errno value, as the Windows half gives it, so a common reason is
+// worded the same on both systems.
 IoResult StdFileSystem::Rename(const FilePath& from, const FilePath& to) {
-  if (::rename(from.text().c_str(), to.text().c_str()) != 0) return {stdfs::ErrnoText(LastError())};
+  if (::rename(from.text().c_str(), to.text().c_str()) != 0) return Failed(LastError());
   return {};
 }
 
