@@ -19,8 +19,8 @@ TEST(FilePath, JoinsAndTakesParentsByTheSystemsSyntax) {
     bool absolute;
   } rows[] = {
       {"", "Ombrelk.ini", "", false},
-      {"Ombrelk.ini", "Ombrelk.ini/Ombrelk.ini", "", false},
 #ifdef _WIN32
+      {"Ombrelk.ini", "Ombrelk.ini\\Ombrelk.ini", "", false},
       {"C:\\Users\\花子\\Ombrelk", "C:\\Users\\花子\\Ombrelk\\Ombrelk.ini", "C:\\Users\\花子",
        true},
       {"C:\\Ombrelk", "C:\\Ombrelk\\Ombrelk.ini", "C:\\", true},
@@ -30,6 +30,7 @@ TEST(FilePath, JoinsAndTakesParentsByTheSystemsSyntax) {
       {"\\\\server\\share\\a", "\\\\server\\share\\a\\Ombrelk.ini", "\\\\server\\share", true},
       {"\\a", "\\a\\Ombrelk.ini", "\\", false},
 #else
+      {"Ombrelk.ini", "Ombrelk.ini/Ombrelk.ini", "", false},
       {"/home/花子/.config/ombrelk", "/home/花子/.config/ombrelk/Ombrelk.ini", "/home/花子/.config",
        true},
       {"/ombrelk", "/ombrelk/Ombrelk.ini", "/", true},
