@@ -12,7 +12,7 @@
 
 #include "platform/backends/stdfs/native_files.h"
 #include "platform/backends/stdfs/std_file_system.h"
-#include "platform/services/path_text.h"
+#include "platform/backends/stdfs/wide_path.h"
 
 namespace ombrelk {
 
@@ -27,7 +27,9 @@ std::FILE* OpenForReading(const FilePath& path) {
 namespace {
 
 using stdfs::kTemporaryNameTries;
+using stdfs::PathFromWide;
 using stdfs::TemporaryName;
+using stdfs::WidePath;
 
 // The C library's errno value for a Windows error, so that a message reads
 // alike on every system; 0 for one it has no value for.

@@ -8,9 +8,9 @@
 
 #include <string>
 
+#include "platform/backends/stdfs/wide_path.h"
 #include "platform/backends/win32/program_windows.h"
 #include "platform/backends/win32/win32_platform.h"
-#include "platform/services/path_text.h"
 #include "program/program.h"
 #include "settings/settings_keys.h"
 
@@ -43,7 +43,7 @@ ombrelk::FilePath StartFolder() {
     n = GetCurrentDirectoryW(static_cast<DWORD>(buf.size()), buf.data());
   }
   buf.resize(n);
-  return ombrelk::PathFromWide(buf);
+  return ombrelk::stdfs::PathFromWide(buf);
 }
 
 }  // namespace
