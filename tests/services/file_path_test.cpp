@@ -31,8 +31,7 @@ TEST(FilePath, JoinsAndTakesParentsByTheSystemsSyntax) {
       {"\\a", "\\a\\Ombrelk.ini", "\\", false},
 #else
       {"Ombrelk.ini", "Ombrelk.ini/Ombrelk.ini", "", false},
-      {"/home/花子/.config/ombrelk", "/home/花子/.config/ombrelk/Ombrelk.ini", "/home/花子/.config",
-       true},
+      {"/設定/花子/ombrelk", "/設定/花子/ombrelk/Ombrelk.ini", "/設定/花子", true},
       {"/ombrelk", "/ombrelk/Ombrelk.ini", "/", true},
       {"/", "/Ombrelk.ini", "/", true},
       {"a//b//", "a//b//Ombrelk.ini", "a//b", false},
