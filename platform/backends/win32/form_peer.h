@@ -52,6 +52,7 @@ class FormPeer : public ControlPeer, public WidgetHost, private FormWindow::Hand
   // go, it takes the form's visibility, so a start-up that shows and hides
   // the window as it reads the settings brings it on screen once.
   void HoldOffScreen(bool hold);
+  bool HeldOffScreen() const { return held_; }
   // Whether showing the window activates it: the program's first window does
   // as it comes up; later the calendar comes back from the tray without
   // taking the focus, unless the program asks for the foreground.
