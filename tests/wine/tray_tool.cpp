@@ -3,6 +3,8 @@
 //   ombrelk_tray_tool remove      the icon leaves the tray, as when Explorer ends
 //   ombrelk_tray_tool broadcast   "TaskbarCreated" goes to every top-level window,
 //                                 as when Explorer has started again
+//   ombrelk_tray_tool activate    the taskbar becomes the active window, as Wine's
+//                                 shell makes it for a moment when it docks an icon
 
 #include <windows.h>
 // After windows.h, which it needs.
@@ -35,6 +37,10 @@ int main(int argc, char** argv) {
   if (argc == 2 && std::strcmp(argv[1], "broadcast") == 0) {
     const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
     return SendNotifyMessageW(HWND_BROADCAST, message, 0, 0) ? 0 : 1;
+  }
+  if (argc == 2 && std::strcmp(argv[1], "activate") == 0) {
+    HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
+    return taskbar != nullptr && SetForegroundWindow(taskbar) ? 0 : 1;
   }
   return 2;
 }

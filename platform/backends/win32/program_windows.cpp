@@ -13,7 +13,8 @@ ProgramWindows::ProgramWindows(Program& program, Win32Platform& platform)
           main_.Window(), platform.tray.TaskbarCreatedMessage(), [this] { TrayAppeared(); },
           [this](std::int32_t message) { TrayNotified(message); }),
       day_watch_(main_.Window(), [this] { program_.Clock_DayMayHaveChanged(); }),
-      shutdown_requests_([this] { return SessionEnding(); }) {
+      shutdown_requests_([this] { return SessionEnding(); }),
+      start_focus_(main_.Window()) {
   main_.RealiseControls();
   version_.RealiseControls();
   main_.more_messages = [this](UINT message, WPARAM wparam, LPARAM lparam) {
@@ -27,6 +28,7 @@ void ProgramWindows::RunStartUp(Program& program) {
   program.Start();
   main_.HoldOffScreen(false);
   main_.ActivateIfShown();
+  start_focus_.Arm();
   main_.SetShowTakesFocus(false);
   if (!platform_.runtime.Ended()) {
     tray_watch_.RetryWhileMissing([this] { return !program_.state.has_tray; });
@@ -39,7 +41,7 @@ void ProgramWindows::WatchTheDay() {
 
 bool ProgramWindows::MainWindowMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   return tray_watch_.Take(message, wparam, lparam) || day_watch_.Take(message, wparam) ||
-         shutdown_requests_.Take(message, wparam);
+         shutdown_requests_.Take(message, wparam) || start_focus_.Take(message, wparam);
 }
 
 void ProgramWindows::TrayAppeared() {

@@ -3,6 +3,7 @@
 #include "platform/backends/win32/day_watch.h"
 #include "platform/backends/win32/form_peer.h"
 #include "platform/backends/win32/shutdown_requests.h"
+#include "platform/backends/win32/start_focus_keeper.h"
 #include "platform/backends/win32/tray_watch.h"
 #include "platform/backends/win32/win32_platform.h"
 #include "program/program.h"
@@ -24,8 +25,9 @@ class ProgramWindows {
 
   // Runs the program's start-up with the calendar window held off screen
   // until it is over; the window then comes on screen once, as the start-up
-  // left it, and takes the focus as a program's first window does. An icon
-  // the taskbar could not take yet is asked for again for a while.
+  // left it, and takes the focus as a program's first window does, keeping
+  // it while the shell places the tray icon. An icon the taskbar could not
+  // take yet is asked for again for a while.
   void RunStartUp(Program& program);
 
   // From the end of start-up: a timer for the next local midnight, set again
@@ -48,6 +50,7 @@ class ProgramWindows {
   TrayWatch tray_watch_;
   DayWatch day_watch_;
   ShutdownRequests shutdown_requests_;
+  StartFocusKeeper start_focus_;
 };
 
 }  // namespace ombrelk
