@@ -22,5 +22,22 @@ if [[ ! -f $WINEPREFIX/system.reg ]]; then
   DISPLAY='' wineboot -i >/dev/null 2>&1
   wineserver -w
 fi
+# Debian's Wine ends the prefix's server as soon as its last program ends, and
+# a test starting just then is cut off ("recvmsg: Connection reset by peer").
+# A program that only waits holds the server for the whole run. It starts the
+# desktop and Wine's system programs itself, with a file for their output: a
+# test program starting them would leave them on its output pipe, which ctest
+# reads to the end.
+trap 'wineserver -k 2>/dev/null || true' EXIT
+hold_log=build-win64/wine-hold.log
+rm -f "$hold_log"
+wine build-win64/tests/wine/ombrelk_tray_tool.exe hold >"$hold_log" 2>&1 &
+for _ in $(seq 600); do
+  grep -q ready "$hold_log" 2>/dev/null && break
+  sleep 0.1
+done
+grep -q ready "$hold_log" || {
+  echo "FAIL: Wine did not start the prefix's desktop (see $hold_log)" >&2
+  exit 1
+}
 ctest --test-dir build-win64 --output-on-failure -j"$(nproc)"
-wineserver -k 2>/dev/null || true

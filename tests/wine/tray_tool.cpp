@@ -5,11 +5,15 @@
 //                                 as when Explorer has started again
 //   ombrelk_tray_tool activate    the taskbar becomes the active window, as Wine's
 //                                 shell makes it for a moment when it docks an icon
+//   ombrelk_tray_tool hold        brings up the prefix's desktop, says "ready" and
+//                                 waits until it is ended: the prefix's server and
+//                                 its system programs stay up while tests come and go
 
 #include <windows.h>
 // After windows.h, which it needs.
 #include <shellapi.h>
 
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -41,6 +45,12 @@ int main(int argc, char** argv) {
   if (argc == 2 && std::strcmp(argv[1], "activate") == 0) {
     HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
     return taskbar != nullptr && SetForegroundWindow(taskbar) ? 0 : 1;
+  }
+  if (argc == 2 && std::strcmp(argv[1], "hold") == 0) {
+    GetDesktopWindow();  // starts the desktop's process, as a test with a window would
+    std::puts("ready");
+    std::fflush(stdout);
+    Sleep(INFINITE);
   }
   return 2;
 }
